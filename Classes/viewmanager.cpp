@@ -1,0 +1,102 @@
+#include "viewmanager.h"
+
+#include "exchangedirectory.h"
+#include "fileclass.h"
+#include "logging.h"
+
+#include <QStringList>
+#include <QWidget>
+
+ViewManager::ViewManager(QWidget *window, const QString &configFilePath, FileClass *fileHandler,
+                         QObject *parent)
+    : QObject(parent), m_window(window), m_configFilePath(configFilePath), m_fileHandler(fileHandler)
+{
+}
+
+const QHash<QString, WindowConfigIndices> &ViewManager::moduleConfigIndices()
+{
+    static const QHash<QString, WindowConfigIndices> indices = [] {
+        QHash<QString, WindowConfigIndices> h;
+        const auto add = [&h](const char *name, int x, int y, int w, int hgt) {
+            h.insert(ExchangeDirectory::literalPath(QLatin1String(name)), {x, y, w, hgt, true});
+        };
+        add("configBaron.txt", 0, 1, 2, 3);
+        add("config.txt", 89, 90, 91, 92);
+        add("configStandBy.txt", 28, 29, 30, 31);
+        add("configCaravan.txt", 16, 17, 18, 19);
+        add("configEIS.txt", 0, 1, 2, 3);
+        add("configCaravanAnnunciator.txt", 0, 1, 2, 3);
+        add("configCaravanAnnunciator2.txt", 0, 1, 2, 3);
+        return h;
+    }();
+    return indices;
+}
+
+void ViewManager::setPosition(int x, int y)
+{
+    if (m_window)
+        m_window->move(x, y);
+}
+
+void ViewManager::setSize(int width, int height)
+{
+    if (m_window)
+        m_window->resize(width, height);
+}
+
+void ViewManager::setFixedSize(int width, int height)
+{
+    if (m_window)
+        m_window->setFixedSize(width, height);
+}
+
+void ViewManager::setMaximumSize(int width, int height)
+{
+    if (m_window)
+        m_window->setMaximumSize(width, height);
+}
+
+void ViewManager::setMinimumSize(int width, int height)
+{
+    if (m_window)
+        m_window->setMinimumSize(width, height);
+}
+
+void ViewManager::saveWindowGeometry()
+{
+    if (!m_window || !m_fileHandler || m_configFilePath.isEmpty()) {
+        qCWarning(lcView) << "ViewManager: Não é possível salvar, configuração incompleta.";
+        return;
+    }
+    qCDebug(lcView) << "ViewManager: Chamado para salvar a geometria da janela" << m_window->windowTitle();
+
+    const QString text = m_fileHandler->readConfigFromFile(m_configFilePath, QString());
+    if (text.isEmpty())
+        return;
+    QStringList fields = text.split(QLatin1Char(','));
+
+    const auto &table = moduleConfigIndices();
+    const auto it = table.constFind(m_configFilePath);
+    if (it == table.constEnd()) {
+        qCWarning(lcView) << "ViewManager: Nenhum índice de configuração para" << m_configFilePath;
+        return;
+    }
+    const WindowConfigIndices &idx = *it;
+    int highest = qMax(idx.xIndex, idx.yIndex);
+    if (idx.hasSize)
+        highest = qMax(highest, qMax(idx.widthIndex, idx.heightIndex));
+    if (highest >= fields.size()) {
+        qCWarning(lcView) << "ViewManager: Tamanho do array de config inválido.";
+        return;
+    }
+
+    const QPoint origin = m_window->pos(); // frame origin
+    fields[idx.xIndex] = QString::number(origin.x());
+    fields[idx.yIndex] = QString::number(origin.y());
+    if (idx.hasSize) {
+        fields[idx.widthIndex] = QString::number(m_window->width());
+        fields[idx.heightIndex] = QString::number(m_window->height());
+    }
+    if (m_fileHandler->write(fields.join(QLatin1Char(',')), m_configFilePath))
+        qCDebug(lcView) << "ViewManager: Geometria salva com sucesso no arquivo" << m_configFilePath;
+}

@@ -1,0 +1,149 @@
+# The resource tree.
+#
+# Documents, scripts, fonts and generated artwork are compiled into the programs
+# as one resource tree. Each source file exists once in the source tree; a file
+# that the documents import from several places (a gauge used by several panels)
+# is mounted at every one of those resource paths by alias.
+#
+# A folder takes part by holding a resources.cmake that calls radod_mount():
+#
+#   radod_mount(
+#     [FILES a.qml b.js ...]            files of this folder (default: every
+#                                       .qml, .js, .json, .ttf, .otf, .png, .jpg,
+#                                       .svg in it)
+#     [ARTWORK face.png needle.png ...] images that tools/artwork draws for this
+#                                       folder (radod-artwork writes them under
+#                                       <artwork dir>/<this folder's path>/)
+#     [EXTRA <src>=<name> ...]          other source files mounted under a new
+#                                       name in this folder (fonts), <src>
+#                                       relative to the source root
+#     [ALSO_AT <folder> ...]            further resource folders where the same
+#                                       set is mounted (e.g. Baron/instrumentos/Vor)
+#     [AT <folder>]                     resource folder of this set (default: the
+#                                       folder's path in the source tree)
+#   )
+#
+# radod_resource(<src> AS <respath> ...) mounts a single file at exact paths.
+
+set(RADOD_ARTWORK_DIR ${CMAKE_BINARY_DIR}/artwork)
+set(RADOD_QRC ${CMAKE_BINARY_DIR}/radod.qrc)
+set_property(GLOBAL PROPERTY RADOD_QRC_ENTRIES "")
+set_property(GLOBAL PROPERTY RADOD_ARTWORK_OUTPUTS "")
+
+function(_radod_add_entry alias file)
+    string(REGEX REPLACE "^/+" "" alias "${alias}")
+    set_property(GLOBAL APPEND PROPERTY RADOD_QRC_ENTRIES "${alias}|${file}")
+endfunction()
+
+function(radod_resource src)
+    cmake_parse_arguments(R "" "" "AS" ${ARGN})
+    if(NOT IS_ABSOLUTE "${src}")
+        set(src "${CMAKE_SOURCE_DIR}/${src}")
+    endif()
+    foreach(path IN LISTS R_AS)
+        _radod_add_entry("${path}" "${src}")
+    endforeach()
+endfunction()
+
+function(radod_mount)
+    cmake_parse_arguments(M "" "AT" "FILES;ARTWORK;EXTRA;ALSO_AT" ${ARGN})
+    set(dir "${CMAKE_CURRENT_LIST_DIR}")
+    file(RELATIVE_PATH here "${CMAKE_SOURCE_DIR}" "${dir}")
+    if(NOT M_AT)
+        set(M_AT "${here}")
+    endif()
+    if(NOT M_FILES)
+        file(GLOB M_FILES RELATIVE "${dir}" CONFIGURE_DEPENDS
+            "${dir}/*.qml" "${dir}/*.js" "${dir}/*.json" "${dir}/*.ttf" "${dir}/*.otf"
+            "${dir}/*.png" "${dir}/*.jpg" "${dir}/*.svg")
+    endif()
+    set(targets ${M_AT} ${M_ALSO_AT})
+    foreach(f IN LISTS M_FILES)
+        foreach(t IN LISTS targets)
+            _radod_add_entry("${t}/${f}" "${dir}/${f}")
+        endforeach()
+    endforeach()
+    foreach(a IN LISTS M_ARTWORK)
+        set(out "${RADOD_ARTWORK_DIR}/${here}/${a}")
+        set_property(GLOBAL APPEND PROPERTY RADOD_ARTWORK_OUTPUTS "${out}")
+        foreach(t IN LISTS targets)
+            _radod_add_entry("${t}/${a}" "${out}")
+        endforeach()
+    endforeach()
+    foreach(e IN LISTS M_EXTRA)
+        string(REPLACE "=" ";" pair "${e}")
+        list(GET pair 0 src)
+        list(GET pair 1 name)
+        foreach(t IN LISTS targets)
+            _radod_add_entry("${t}/${name}" "${CMAKE_SOURCE_DIR}/${src}")
+        endforeach()
+    endforeach()
+endfunction()
+
+# Includes every resources.cmake of the source tree (build folders excluded).
+macro(radod_collect_resource_fragments)
+    file(GLOB_RECURSE _radod_fragments CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/*/resources.cmake")
+    list(SORT _radod_fragments)
+    foreach(_frag IN LISTS _radod_fragments)
+        file(RELATIVE_PATH _rel "${CMAKE_SOURCE_DIR}" "${_frag}")
+        if(_rel MATCHES "^(build|\\.|tests/|bench/|tools/)" OR _frag MATCHES "^${CMAKE_BINARY_DIR}/")
+            continue()
+        endif()
+        include("${_frag}")
+    endforeach()
+endmacro()
+
+# Writes the one qrc file, the rule that draws the artwork, and the compiled
+# resource object (rcc's two-pass mode, so large images are not turned into C++).
+function(radod_finish_resources)
+    get_property(entries GLOBAL PROPERTY RADOD_QRC_ENTRIES)
+    get_property(artwork GLOBAL PROPERTY RADOD_ARTWORK_OUTPUTS)
+    list(REMOVE_DUPLICATES entries)
+    list(SORT entries)
+    set(xml "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/\">\n")
+    set(seen "")
+    foreach(e IN LISTS entries)
+        string(FIND "${e}" "|" bar)
+        string(SUBSTRING "${e}" 0 ${bar} alias)
+        math(EXPR start "${bar} + 1")
+        string(SUBSTRING "${e}" ${start} -1 file)
+        if(alias IN_LIST seen)
+            message(FATAL_ERROR "Resource path mounted twice: ${alias}")
+        endif()
+        list(APPEND seen "${alias}")
+        string(REPLACE "&" "&amp;" alias_x "${alias}")
+        string(REPLACE "&" "&amp;" file_x "${file}")
+        string(APPEND xml "  <file alias=\"${alias_x}\">${file_x}</file>\n")
+    endforeach()
+    string(APPEND xml "</qresource>\n</RCC>\n")
+    file(CONFIGURE OUTPUT "${RADOD_QRC}" CONTENT "${xml}" @ONLY)
+
+    if(artwork)
+        file(GLOB _artwork_inputs CONFIGURE_DEPENDS
+            "${CMAKE_SOURCE_DIR}/Cessna/Instrumentos/*/*.js")
+        add_custom_command(OUTPUT ${artwork}
+            COMMAND radod-artwork --out "${RADOD_ARTWORK_DIR}" --source "${CMAKE_SOURCE_DIR}"
+            DEPENDS radod-artwork ${_artwork_inputs}
+            COMMENT "Drawing artwork"
+            VERBATIM)
+    endif()
+    add_custom_target(radod_artwork DEPENDS ${artwork})
+
+    qt_add_big_resources(_objs "${RADOD_QRC}")
+    foreach(t big_resources_radod rcc_object_radod)
+        if(TARGET ${t})
+            add_dependencies(${t} radod_artwork)
+        endif()
+    endforeach()
+    add_custom_target(radod_resources_object DEPENDS ${_objs})
+    set_property(GLOBAL PROPERTY RADOD_RESOURCE_OBJECTS "${_objs}")
+endfunction()
+
+# Links the compiled resource tree into an executable.
+function(radod_use_resources target)
+    get_property(objs GLOBAL PROPERTY RADOD_RESOURCE_OBJECTS)
+    set_source_files_properties(${objs} TARGET_DIRECTORY ${target}
+        PROPERTIES GENERATED TRUE EXTERNAL_OBJECT TRUE)
+    target_sources(${target} PRIVATE ${objs})
+    add_dependencies(${target} radod_resources_object)
+endfunction()

@@ -1,0 +1,243 @@
+#include "artwork.h"
+
+#include <QFile>
+#include <QFontDatabase>
+#include <QJSEngine>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <QLinearGradient>
+#include <QtMath>
+
+namespace art {
+
+namespace {
+QVector<ImageSpec> &registry()
+{
+    static QVector<ImageSpec> specs;
+    return specs;
+}
+QString &sourceRootRef()
+{
+    static QString root;
+    return root;
+}
+QHash<QString, QString> &families()
+{
+    static QHash<QString, QString> f;
+    return f;
+}
+} // namespace
+
+bool add(const QString &path, QSizeF size, PaintFunction paint, double pixelsPerUnit)
+{
+    registry().append({path, size, std::move(paint), pixelsPerUnit});
+    return true;
+}
+
+const QVector<ImageSpec> &images()
+{
+    return registry();
+}
+
+QString sourceRoot()
+{
+    return sourceRootRef();
+}
+
+void setSourceRoot(const QString &root)
+{
+    sourceRootRef() = root;
+}
+
+QJSValue script(const QString &relativePath)
+{
+    // One engine per script, kept for the generator's run.
+    static QHash<QString, QJSEngine *> engines;
+    QJSEngine *&engine = engines[relativePath];
+    if (!engine) {
+        engine = new QJSEngine;
+        QFile file(sourceRoot() + QLatin1Char('/') + relativePath);
+        if (!file.open(QIODevice::ReadOnly))
+            qFatal("artwork: cannot read %s", qPrintable(file.fileName()));
+        QString code = QString::fromUtf8(file.readAll());
+        code.remove(QStringLiteral(".pragma library"));
+        const QJSValue result = engine->evaluate(code, file.fileName());
+        if (result.isError())
+            qFatal("artwork: %s: %s", qPrintable(relativePath), qPrintable(result.toString()));
+    }
+    return engine->globalObject();
+}
+
+double call(const QString &relativePath, const QString &function, const QVector<double> &args)
+{
+    QJSValueList list;
+    for (double a : args)
+        list << QJSValue(a);
+    const QJSValue result = script(relativePath).property(function).call(list);
+    if (result.isError())
+        qFatal("artwork: %s.%s: %s", qPrintable(relativePath), qPrintable(function),
+               qPrintable(result.toString()));
+    return result.toNumber();
+}
+
+QVector<double> array(const QString &relativePath, const QString &name)
+{
+    const QJSValue value = script(relativePath).property(name);
+    QVector<double> out;
+    const int n = value.property(QStringLiteral("length")).toInt();
+    for (int i = 0; i < n; ++i)
+        out << value.property(quint32(i)).toNumber();
+    return out;
+}
+
+void loadFonts()
+{
+    const QString dir = sourceRoot() + QStringLiteral("/fonts/");
+    const struct { Typeface face; const char *file; } files[] = {
+        {Typeface::Sans, "DejaVuSans.ttf"},
+        {Typeface::SansBold, "DejaVuSans-Bold.ttf"},
+        {Typeface::Condensed, "DejaVuSansCondensed-Bold.ttf"},
+        {Typeface::Cockpit, "B612-Bold.otf"},
+    };
+    for (const auto &f : files) {
+        const int id = QFontDatabase::addApplicationFont(dir + QLatin1String(f.file));
+        const QStringList names = QFontDatabase::applicationFontFamilies(id);
+        if (names.isEmpty())
+            qFatal("artwork: cannot load font %s", f.file);
+        families().insert(QString::number(int(f.face)), names.first());
+    }
+}
+
+QFont font(double pixelSize, Typeface face)
+{
+    QFont f(families().value(QString::number(int(face)), QStringLiteral("sans-serif")));
+    f.setPixelSize(1); // replaced below; pixel sizes below 1 are not allowed
+    f.setPointSizeF(pixelSize * 0.75); // at 96 dpi a point is 4/3 px; the painter scale does the rest
+    if (face == Typeface::SansBold || face == Typeface::Condensed || face == Typeface::Cockpit)
+        f.setBold(true);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    return f;
+}
+
+QPointF polar(QPointF centre, double radius, double angleDeg)
+{
+    const double a = qDegreesToRadians(angleDeg);
+    return centre + QPointF(radius * std::sin(a), -radius * std::cos(a));
+}
+
+void face(QPainter &p, QPointF c, double r, QColor colour)
+{
+    QRadialGradient g(c, r);
+    g.setColorAt(0.0, colour.lighter(125));
+    g.setColorAt(0.85, colour);
+    g.setColorAt(1.0, colour.darker(160));
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawEllipse(c, r, r);
+}
+
+void bezel(QPainter &p, QPointF c, double rInner, double rOuter)
+{
+    QPainterPath ring;
+    ring.addEllipse(c, rOuter, rOuter);
+    ring.addEllipse(c, rInner, rInner);
+    QLinearGradient g(c - QPointF(rOuter, rOuter), c + QPointF(rOuter, rOuter));
+    g.setColorAt(0.0, colour::bezelLight);
+    g.setColorAt(0.5, colour::bezelDark);
+    g.setColorAt(1.0, QColor(12, 12, 14));
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawPath(ring);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0, 0, 0, 200), 0.8));
+    p.drawEllipse(c, rInner, rInner);
+}
+
+void ticks(QPainter &p, QPointF c, double rOuter, double length, double width,
+           const QVector<double> &anglesDeg, QColor colour)
+{
+    p.setPen(QPen(colour, width, Qt::SolidLine, Qt::FlatCap));
+    for (double a : anglesDeg)
+        p.drawLine(polar(c, rOuter - length, a), polar(c, rOuter, a));
+}
+
+void arc(QPainter &p, QPointF c, double r, double width, double fromDeg, double toDeg,
+         QColor colour, Qt::PenCapStyle cap)
+{
+    p.setPen(QPen(colour, width, Qt::SolidLine, cap));
+    p.setBrush(Qt::NoBrush);
+    const QRectF box(c.x() - r, c.y() - r, 2 * r, 2 * r);
+    // QPainter: 0 at three o'clock, counter-clockwise, sixteenths of a degree.
+    const double start = 90.0 - fromDeg;
+    const double span = -(toDeg - fromDeg);
+    p.drawArc(box, qRound(start * 16), qRound(span * 16));
+}
+
+void numeral(QPainter &p, QPointF c, double r, double angleDeg, const QString &text,
+             double pixelSize, QColor colour, bool turned, Typeface face)
+{
+    const QPointF at = polar(c, r, angleDeg);
+    p.save();
+    p.translate(at);
+    if (turned)
+        p.rotate(angleDeg);
+    p.setFont(font(pixelSize, face));
+    p.setPen(colour);
+    const QRectF box(-pixelSize * 4, -pixelSize, pixelSize * 8, pixelSize * 2);
+    p.drawText(box, Qt::AlignCenter, text);
+    p.restore();
+}
+
+void label(QPainter &p, QPointF centre, const QString &text, double pixelSize, QColor colour,
+           Typeface face)
+{
+    numeral(p, centre, 0, 0, text, pixelSize, colour, false, face);
+}
+
+void needle(QPainter &p, QPointF pivot, double length, double tail, double width, QColor colour,
+            bool shadow)
+{
+    QPainterPath path;
+    const double w = width / 2;
+    path.moveTo(pivot + QPointF(0, -length));
+    path.lineTo(pivot + QPointF(w * 0.45, -length + width * 1.6));
+    path.lineTo(pivot + QPointF(w, 0));
+    path.lineTo(pivot + QPointF(w * 0.7, tail));
+    path.lineTo(pivot + QPointF(-w * 0.7, tail));
+    path.lineTo(pivot + QPointF(-w, 0));
+    path.lineTo(pivot + QPointF(-w * 0.45, -length + width * 1.6));
+    path.closeSubpath();
+    p.setPen(Qt::NoPen);
+    if (shadow) {
+        p.setBrush(QColor(0, 0, 0, 90));
+        p.drawPath(path.translated(1.2, 1.6));
+    }
+    p.setBrush(colour);
+    p.drawPath(path);
+}
+
+void hub(QPainter &p, QPointF c, double r, QColor colour)
+{
+    QRadialGradient g(c - QPointF(r / 3, r / 3), r * 1.4);
+    g.setColorAt(0, colour.lighter(180));
+    g.setColorAt(1, colour);
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawEllipse(c, r, r);
+}
+
+void glass(QPainter &p, QPointF c, double r)
+{
+    QLinearGradient g(c - QPointF(r, r), c);
+    g.setColorAt(0, QColor(255, 255, 255, 38));
+    g.setColorAt(1, QColor(255, 255, 255, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    QPainterPath path;
+    path.addEllipse(c, r, r);
+    QPainterPath cut;
+    cut.addEllipse(c + QPointF(r * 0.35, r * 0.35), r * 1.05, r * 1.05);
+    p.drawPath(path.subtracted(cut));
+}
+
+} // namespace art
