@@ -4,6 +4,8 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
+#include <QSet>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -23,7 +25,8 @@ int main(int argc, char *argv[])
     const QCommandLineOption sourceOption("source", "Source tree (fonts, scale tables).", "dir");
     const QCommandLineOption onlyOption("only", "Draw only paths containing this text.", "text");
     const QCommandLineOption listOption("list", "List the images and their sizes, draw nothing.");
-    parser.addOptions({outOption, sourceOption, onlyOption, listOption});
+    const QCommandLineOption expectOption("expect", "File listing the images the build expects.", "file");
+    parser.addOptions({outOption, sourceOption, onlyOption, listOption, expectOption});
     parser.process(app);
 
     art::setSourceRoot(parser.isSet(sourceOption) ? parser.value(sourceOption)
@@ -65,6 +68,29 @@ int main(int argc, char *argv[])
         }
         ++drawn;
     }
-    std::printf("radod-artwork: %d images\n", drawn);
+    // Images the resource tree expects but nobody describes: a loud stand-in,
+    // so the build stays whole while the gap is reported.
+    int missing = 0;
+    if (parser.isSet(expectOption)) {
+        QFile list(parser.value(expectOption));
+        if (list.open(QIODevice::ReadOnly | QIODevice::Text)) {
+            QSet<QString> known;
+            for (const art::ImageSpec &spec : art::images())
+                known.insert(spec.path);
+            const QStringList expected = QString::fromUtf8(list.readAll()).split('\n', Qt::SkipEmptyParts);
+            for (const QString &path : expected) {
+                if (known.contains(path))
+                    continue;
+                QImage image(64, 64, QImage::Format_ARGB32_Premultiplied);
+                image.fill(Qt::magenta);
+                const QString target = out.filePath(path);
+                QDir().mkpath(QFileInfo(target).absolutePath());
+                image.save(target);
+                std::fprintf(stderr, "radod-artwork: warning: no description for %s\n", qPrintable(path));
+                ++missing;
+            }
+        }
+    }
+    std::printf("radod-artwork: %d images, %d missing\n", drawn, missing);
     return 0;
 }
