@@ -1,0 +1,74 @@
+.pragma library
+
+// Editing of a panel's layout string: comma-separated fields, where an
+// instrument slot is four consecutive fields x, y, size, visible ("1"/"0") and
+// slot s starts at field firstField + 4 * s.
+//
+// Usage in a panel document:
+//   import "qrc:/Classes/LayoutString.js" as Layout
+//   var text = Layout.replaceSlot(config, pos, 0, x, y, size, visible)
+//   var text = Layout.replaceField(config, 93, String(zoom))
+
+// Integer part of a number as decimal text, truncated toward zero
+// (12.9 -> "12", -3.7 -> "-3", 214.99999999999997 -> "214"). A value that is
+// not a finite number gives "0", so a layout never receives "NaN".
+function integerText(value) {
+    var n = Number(value)
+    if (!isFinite(n))
+        return "0"
+    n = Math.trunc(n)
+    if (n === 0)
+        return "0" // also for -0
+    return String(n)
+}
+
+// The fields of a layout string; anything that is not a string reads as "".
+function fields(layout) {
+    return (typeof layout === "string" ? layout : "").split(",")
+}
+
+// Puts `texts` into fields start, start + 1, ... of the layout string. A string
+// that is too short is extended; the missing fields in between become empty.
+function replaceFields(layout, start, texts) {
+    var f = fields(layout)
+    var first = Math.max(0, Math.trunc(Number(start)) || 0)
+    while (f.length < first + texts.length)
+        f.push("")
+    for (var i = 0; i < texts.length; ++i)
+        f[first + i] = String(texts[i])
+    return f.join(",")
+}
+
+// Replaces one field (the panel zoom, the placard text, ...).
+function replaceField(layout, index, text) {
+    return replaceFields(layout, index, [text])
+}
+
+// Replaces instrument slot `slot` with x, y and size as decimal integers and
+// visible as "1" or "0".
+function replaceSlot(layout, slot, firstField, x, y, size, visible) {
+    return replaceFields(layout, firstField + 4 * slot,
+                         [integerText(x), integerText(y), integerText(size), visible ? "1" : "0"])
+}
+
+// The placement that slot `slot` of a layout string gives a gauge of the given
+// nominal size: {x, y, scale, visible}. A field that is missing or not a
+// number yields undefined for that member, so the caller keeps what it has;
+// visible is true only for exactly "1".
+function slotPlacement(layout, slot, firstField, nominalSize) {
+    var f = fields(layout)
+    var i = firstField + 4 * slot
+    function number(k) {
+        if (k >= f.length || f[k].trim() === "")
+            return undefined
+        var n = Number(f[k])
+        return isFinite(n) ? n : undefined
+    }
+    var size = number(i + 2)
+    return {
+        x: number(i),
+        y: number(i + 1),
+        scale: size === undefined || !(nominalSize > 0) ? undefined : size / nominalSize,
+        visible: i + 3 < f.length ? f[i + 3] === "1" : undefined
+    }
+}
