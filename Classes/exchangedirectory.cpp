@@ -102,3 +102,15 @@ QString ExchangeDirectory::resolve(const QString &path)
         real += QLatin1Char('/') + matchEntry(real, part);
     return real;
 }
+
+QString ExchangeDirectory::nearestExistingFolder(const QString &realPath)
+{
+    QString dir = QFileInfo(realPath).absolutePath();
+    while (!QFileInfo(dir).isDir()) {
+        const QString up = QFileInfo(dir).absolutePath();
+        if (up == dir)
+            return QString();
+        dir = up;
+    }
+    return dir;
+}

@@ -37,6 +37,11 @@ public:
     // The real path for a literal one; other paths are returned unchanged.
     static QString resolve(const QString &path);
 
+    // The folder that holds `realPath` when it exists, otherwise the nearest
+    // existing folder above it ("" when there is none). Watching that folder
+    // notices the moment the missing part is created.
+    static QString nearestExistingFolder(const QString &realPath);
+
 private:
     ExchangeDirectory() = delete;
 };

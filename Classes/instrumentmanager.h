@@ -6,11 +6,13 @@
 #include <QMainWindow>
 #include <QObject>
 #include <QPointer>
+#include <QString>
 #include <QStringList>
 
 class FileClass;
 class ModuleWindow;
 class QQmlApplicationEngine;
+class QQuickWidget;
 
 // A recipient of a configuration file.
 struct ConfigInfo
@@ -24,13 +26,31 @@ struct ConfigInfo
 // watches the value, configuration and lock files and pushes their text into
 // every document registered for them, and switches every registered window
 // between framed and frameless with the lock flag.
+//
+// Files are registered under their literal paths (C:\Radod\instrumentos\...);
+// the watchers see the real paths (ExchangeDirectory::resolve), and the
+// manager keeps the mapping between the two.
+//
+// A file stays followed whatever its writer does: after every notification
+// the path is watched again as soon as it exists (a writer that renames a new
+// file over the old one, or deletes and writes again, ends the old watch), and
+// a file that does not exist yet is picked up by the directory watch when it
+// appears, and its content is pushed then.
+//
+// Every push is logged at debug level in the category radod.push (off by
+// default; QT_LOGGING_RULES="radod.push.debug=true" shows them).
 class InstrumentManager : public QObject
 {
     Q_OBJECT
 public:
     explicit InstrumentManager(QObject *parent = nullptr);
 
+    // Watches the exchange directory, which notices files that appear. When the
+    // directory does not exist yet it is watched from the moment it does.
     void initializeConfigWatcher(const QString &directoryPath);
+
+    // Remembers the lock file that is re-read on a change of any lock file,
+    // follows it, and applies its state; creates it with "0" when missing.
     void initializeLock(const QString &lockFilePath);
 
     // Registers a module window's document for its configuration and value
@@ -44,7 +64,59 @@ public:
                             const QString &configPropertyName, const QString &configDefaultValues,
                             const QStringList &valueFilesToWatch, const QString &qmlFilePath);
 
+    // The window form for any top-level window that hosts its document in
+    // `quickWidget` (registerInstrument's window form is this with the module
+    // window's own quick widget).
+    void registerWidget(QMainWindow *window, QQuickWidget *quickWidget,
+                        const QString &configFilePath, const QString &configPropertyName,
+                        const QString &configDefaultValues, const QStringList &valueFilesToWatch);
+
+    // Adds a window to those whose frames follow the lock flag.
     void registerWindow(QMainWindow *window);
 
+    // The file service used for every read and write.
     FileClass *fileService() const;
+
+private slots:
+    void onConfigFileChanged(const QString &path);
+    void onDirectoryChanged();
+    void onValuesFileChanged(const QString &path);
+    void onLockGeralFileChanged(const QString &path);
+
+private:
+    // Literal path -> real path last watched (or looked for) under it.
+    using WatchTable = QHash<QString, QString>;
+
+    void applyLockState(const QString &lockStatus);
+    void pushConfig(const QString &literalPath);
+    void pushValues(const QString &literalPath);
+    void applyLockFile();
+    void push(QObject *recipient, const QString &propertyName, const QString &text,
+              const QString &literalPath);
+
+    // Watches `literalPath` in `watcher` when it exists as a file and is not
+    // watched yet; true when a watch was added now.
+    bool follow(QFileSystemWatcher &watcher, WatchTable &table, const QString &literalPath);
+    static QStringList literalsFor(const WatchTable &table, const QString &realPath);
+    // Watches the exchange directory (or, while it is missing, the nearest
+    // existing folder above it) and the folders of files not yet present.
+    void updateFolderWatch();
+    // Follows every registered file that has appeared since and pushes it.
+    void pickUpNewFiles();
+
+    QFileSystemWatcher m_configWatcher;
+    QFileSystemWatcher m_valuesWatcher;
+    QFileSystemWatcher m_lockGeralWatcher;
+    QFileSystemWatcher m_folderWatcher;
+    QHash<QString, QList<ConfigInfo>> m_configMap;
+    QHash<QString, QList<QPointer<QObject>>> m_valuesMap;
+    QList<QPointer<QMainWindow>> m_allScreens;
+    QString m_lockGeralFilePath;
+    FileClass *fileClass = nullptr; // child of the manager
+
+    QString m_folderPath; // literal path given to initializeConfigWatcher
+    bool m_folderWatched = false;
+    WatchTable m_configFiles;
+    WatchTable m_valueFiles;
+    WatchTable m_lockFiles;
 };
