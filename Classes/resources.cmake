@@ -1,1 +1,1 @@
-radod_mount(FILES Interpolate.js LayoutString.js GaugeSlot.qml)
+radod_mount(FILES Interpolate.js LayoutString.js GaugeSlot.qml ModulePlaceholder.qml)
