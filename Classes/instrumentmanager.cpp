@@ -241,7 +241,7 @@ void InstrumentManager::push(QObject *recipient, const QString &propertyName, co
         context = engine->rootContext();
     if (!context)
         return; // destroyed, or neither a quick widget nor an engine
-    qCDebug(lcPush).nospace() << "push " << propertyName << " <- " << literalPath << " ("
+    qCDebug(lcPush).nospace().noquote() << "push " << propertyName << " <- " << literalPath << " ("
                               << text.size() << " characters) to " << recipientName(recipient);
     context->setContextProperty(propertyName, text);
 }

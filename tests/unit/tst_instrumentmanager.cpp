@@ -1,0 +1,496 @@
+// The instrument manager: what reaches which document, in which order, and
+// that files stay followed whatever their writers do.
+#include "fileclass.h"
+#include "instrumentmanager.h"
+#include "servicetestsupport.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQuickWidget>
+#include <QRegularExpression>
+#include <QtTest>
+
+using support::kTimeout;
+
+namespace {
+
+// Debug lines of the push and manager categories, as "category: message".
+QStringList &capturedLog()
+{
+    static QStringList lines;
+    return lines;
+}
+QtMessageHandler previousHandler = nullptr;
+
+void captureHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    const QLatin1String category(context.category ? context.category : "");
+    if (type == QtDebugMsg && (category == QLatin1String("radod.push") || category == QLatin1String("radod.manager"))) {
+        capturedLog().append(category + QLatin1String(": ") + message);
+        return;
+    }
+    previousHandler(type, context, message);
+}
+
+// Recipients of pushes of `property`, in push order.
+QStringList pushedTo(const QString &property)
+{
+    static const QRegularExpression re(QStringLiteral("^radod\\.push: push (\\S+) <- .* to (.*)$"));
+    QStringList names;
+    for (const QString &line : std::as_const(capturedLog())) {
+        const auto m = re.match(line);
+        if (m.hasMatch() && m.captured(1) == property)
+            names.append(m.captured(2));
+    }
+    return names;
+}
+
+int countLog(const QString &text)
+{
+    int n = 0;
+    for (const QString &line : std::as_const(capturedLog()))
+        n += line.contains(text) ? 1 : 0;
+    return n;
+}
+
+struct Module
+{
+    const char *title;
+    const char *configFile;
+    const char *property;
+    bool radio;
+};
+
+// The six modules of start-up, in its order.
+const Module kModules[] = {
+    {"Caravan", "configCaravan.txt", "configStringCaravan", false},
+    {"Baron", "configBaron.txt", "configStringBaron", false},
+    {"Cessna", "config.txt", "configStringCessna", false},
+    {"StandBy", "configStandBy.txt", "configStringStandBy", false},
+    {"RadioAvionico", "configRadio.txt", "formDataString", true},
+    {"RadioCompac", "configRadio.txt", "formDataString", true},
+};
+
+} // namespace
+
+class TestInstrumentManager : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void valuesReachPanelsInRegistrationOrder();
+    void radioFilesReachOnlyRadioWindows();
+    void configFileReachesOnlyItsWindows();
+    void lockSwitchesFramesAndKeepsVisibility();
+    void eitherLockFileReappliesLockTxt();
+    void lockFileCreatedAtStartIsFollowed();
+    void replacedFilesStayFollowed();
+    void deletedAndRewrittenFilesStayFollowed();
+    void lateCreatedFilesArePushed();
+    void folderCreatedAfterStartIsWatched();
+    void destroyedRecipientsAreSkipped();
+    void badInputIsPushedWithoutHarm_data();
+    void badInputIsPushedWithoutHarm();
+    void folderWhereAFileShouldBe();
+    void engineFormLoadsAndFollows();
+
+private:
+    // Start-up as the main routine does it, without the value files.
+    void startSuite(bool withLockFiles = true);
+    QMainWindow *window(const char *title) const;
+    QQuickWidget *widget(const char *title) const;
+    QString prop(const char *title, const char *name) const;
+
+    std::unique_ptr<support::Exchange> m_ex;
+    std::unique_ptr<InstrumentManager> m_manager;
+    QList<QPointer<QMainWindow>> m_windows;
+};
+
+void TestInstrumentManager::initTestCase()
+{
+    QLoggingCategory::setFilterRules(QStringLiteral("radod.push.debug=true\nradod.manager.debug=true"));
+    previousHandler = qInstallMessageHandler(captureHandler);
+}
+
+void TestInstrumentManager::init()
+{
+    capturedLog().clear();
+    m_ex = std::make_unique<support::Exchange>();
+    m_manager = std::make_unique<InstrumentManager>();
+}
+
+void TestInstrumentManager::cleanup()
+{
+    for (const QPointer<QMainWindow> &w : std::as_const(m_windows))
+        delete w.data();
+    m_windows.clear();
+    m_manager.reset();
+    m_ex.reset();
+}
+
+void TestInstrumentManager::startSuite(bool withLockFiles)
+{
+    if (withLockFiles) {
+        QVERIFY(m_ex->writeInPlace(QStringLiteral("lockGeral.txt"), "0"));
+        QVERIFY(m_ex->writeInPlace(QStringLiteral("lock.txt"), "0"));
+    }
+    m_manager->initializeConfigWatcher(ExchangeDirectory::literalRoot());
+    m_manager->initializeLock(support::Exchange::literal(QStringLiteral("lockGeral.txt")));
+    m_manager->initializeLock(support::Exchange::literal(QStringLiteral("lock.txt")));
+    FileClass *files = m_manager->fileService();
+    QVERIFY(files);
+    for (const Module &m : kModules) {
+        const QString config = support::Exchange::literal(QLatin1String(m.configFile));
+        const QString defaults = QStringLiteral("default-%1").arg(QLatin1String(m.configFile));
+        files->readConfigFromFile(config, defaults);
+        auto *w = new QMainWindow;
+        w->setWindowTitle(QLatin1String(m.title));
+        w->setWindowFlag(Qt::WindowStaysOnTopHint);
+        auto *quick = new QQuickWidget(w);
+        w->setCentralWidget(quick);
+        w->resize(200, 120);
+        m_windows.append(w);
+        const QStringList values = m.radio ? QStringList{QStringLiteral("TPRadioAvionico.txt")}
+                                           : QStringList{QStringLiteral("TimedProcessing.txt"),
+                                                         QStringLiteral("lock.txt")};
+        m_manager->registerWidget(w, quick, config, QLatin1String(m.property), defaults, values);
+        QVERIFY(w->isVisible());
+    }
+}
+
+QMainWindow *TestInstrumentManager::window(const char *title) const
+{
+    for (const QPointer<QMainWindow> &w : m_windows) {
+        if (w && w->windowTitle() == QLatin1String(title))
+            return w;
+    }
+    return nullptr;
+}
+
+QQuickWidget *TestInstrumentManager::widget(const char *title) const
+{
+    QMainWindow *w = window(title);
+    return w ? qobject_cast<QQuickWidget *>(w->centralWidget()) : nullptr;
+}
+
+QString TestInstrumentManager::prop(const char *title, const char *name) const
+{
+    QQuickWidget *w = widget(title);
+    return w ? w->rootContext()->contextProperty(QLatin1String(name)).toString()
+             : QStringLiteral("<no widget>");
+}
+
+void TestInstrumentManager::valuesReachPanelsInRegistrationOrder()
+{
+    startSuite();
+    capturedLog().clear();
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("TimedProcessing.txt"), "1;2;3"));
+    for (const char *panel : {"Caravan", "Baron", "Cessna", "StandBy"})
+        QTRY_COMPARE_WITH_TIMEOUT(prop(panel, "TimedProcessing"), QStringLiteral("1;2;3"), kTimeout);
+
+    // Every notification pushes to all four, always in registration order.
+    const QStringList order = pushedTo(QStringLiteral("TimedProcessing"));
+    QVERIFY(!order.isEmpty());
+    QCOMPARE(order.size() % 4, 0);
+    for (int i = 0; i < order.size(); ++i)
+        QCOMPARE(order.at(i), QLatin1String(kModules[i % 4].title));
+    // The push log names the file.
+    QVERIFY(countLog(QStringLiteral("<- C:\\Radod\\instrumentos\\TimedProcessing.txt")) >= 4);
+
+    // Radio windows are not touched by the panel value file.
+    QVERIFY(!widget("RadioAvionico")->rootContext()->contextProperty(QStringLiteral("TimedProcessing")).isValid());
+}
+
+void TestInstrumentManager::radioFilesReachOnlyRadioWindows()
+{
+    startSuite();
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("TPRadioAvionico.txt"), "118.0;110.5"));
+    QTRY_COMPARE_WITH_TIMEOUT(prop("RadioAvionico", "timedDataString"), QStringLiteral("118.0;110.5"), kTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(prop("RadioCompac", "timedDataString"), QStringLiteral("118.0;110.5"), kTimeout);
+    for (const char *panel : {"Caravan", "Baron", "Cessna", "StandBy"})
+        QVERIFY(!widget(panel)->rootContext()->contextProperty(QStringLiteral("timedDataString")).isValid());
+
+    // The shared radio layout reaches both radio windows, the avionics radio first.
+    capturedLog().clear();
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("configRadio.txt"), "1,2,1.00,1,0,0,0,0.30"));
+    QTRY_COMPARE_WITH_TIMEOUT(prop("RadioCompac", "formDataString"), QStringLiteral("1,2,1.00,1,0,0,0,0.30"), kTimeout);
+    QCOMPARE(prop("RadioAvionico", "formDataString"), QStringLiteral("1,2,1.00,1,0,0,0,0.30"));
+    const QStringList order = pushedTo(QStringLiteral("formDataString"));
+    QCOMPARE(order.size() % 2, 0);
+    for (int i = 0; i < order.size(); ++i)
+        QCOMPARE(order.at(i), QLatin1String(i % 2 ? "RadioCompac" : "RadioAvionico"));
+}
+
+void TestInstrumentManager::configFileReachesOnlyItsWindows()
+{
+    startSuite();
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("config.txt"), "1,2,3,4"));
+    QTRY_COMPARE_WITH_TIMEOUT(prop("Cessna", "configStringCessna"), QStringLiteral("1,2,3,4"), kTimeout);
+    QVERIFY(pushedTo(QStringLiteral("configStringCaravan")).isEmpty());
+    QVERIFY(pushedTo(QStringLiteral("formDataString")).isEmpty());
+
+    // A file holding only white space reads as "".
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("config.txt"), "  \r\n"));
+    QTRY_COMPARE_WITH_TIMEOUT(prop("Cessna", "configStringCessna"), QString(), kTimeout);
+
+    // The file service's own (atomic) writes are pushed too, every time.
+    for (const QString &text : {QStringLiteral("a,b"), QStringLiteral("c,d"), QStringLiteral("e,f")}) {
+        m_manager->fileService()->writeFile(text, support::Exchange::literal(QStringLiteral("configBaron.txt")));
+        QTRY_COMPARE_WITH_TIMEOUT(prop("Baron", "configStringBaron"), text, kTimeout);
+    }
+}
+
+void TestInstrumentManager::lockSwitchesFramesAndKeepsVisibility()
+{
+    startSuite();
+    window("StandBy")->hide();
+
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("lock.txt"), "1"));
+    for (const Module &m : kModules)
+        QTRY_VERIFY_WITH_TIMEOUT(window(m.title)->windowFlags().testFlag(Qt::FramelessWindowHint), kTimeout);
+    for (const Module &m : kModules) {
+        QMainWindow *w = window(m.title);
+        QVERIFY(w->isWindow());
+        QVERIFY(w->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(w->isVisible(), qstrcmp(m.title, "StandBy") != 0);
+    }
+    // The panel documents receive the lock text too; the radios do not follow it.
+    for (const char *panel : {"Caravan", "Baron", "Cessna", "StandBy"})
+        QTRY_COMPARE_WITH_TIMEOUT(prop(panel, "lock"), QStringLiteral("1"), kTimeout);
+    QVERIFY(!widget("RadioCompac")->rootContext()->contextProperty(QStringLiteral("lock")).isValid());
+
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("lock.txt"), "0"));
+    for (const Module &m : kModules)
+        QTRY_VERIFY_WITH_TIMEOUT(!window(m.title)->windowFlags().testFlag(Qt::FramelessWindowHint), kTimeout);
+    for (const Module &m : kModules) {
+        QMainWindow *w = window(m.title);
+        QVERIFY(w->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(w->isVisible(), qstrcmp(m.title, "StandBy") != 0);
+    }
+
+    // Only exactly "1" locks: "1" with a line end does not.
+    const int handled = countLog(QStringLiteral("lockGeralChanged"));
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("lock.txt"), "1\n"));
+    QTRY_COMPARE_WITH_TIMEOUT(prop("Caravan", "lock"), QStringLiteral("1\n"), kTimeout);
+    QTRY_VERIFY_WITH_TIMEOUT(countLog(QStringLiteral("lockGeralChanged")) > handled, kTimeout);
+    for (const Module &m : kModules)
+        QVERIFY(!window(m.title)->windowFlags().testFlag(Qt::FramelessWindowHint));
+}
+
+void TestInstrumentManager::eitherLockFileReappliesLockTxt()
+{
+    startSuite();
+    // lockGeral.txt changes, but lock.txt ("0") is what is applied.
+    int handled = countLog(QStringLiteral("lockGeralChanged"));
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("lockGeral.txt"), "1"));
+    QTRY_VERIFY_WITH_TIMEOUT(countLog(QStringLiteral("lockGeralChanged")) > handled, kTimeout);
+    for (const Module &m : kModules)
+        QVERIFY(!window(m.title)->windowFlags().testFlag(Qt::FramelessWindowHint));
+
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("lock.txt"), "1"));
+    QTRY_VERIFY_WITH_TIMEOUT(window("Caravan")->windowFlags().testFlag(Qt::FramelessWindowHint), kTimeout);
+
+    // A change of lockGeral.txt to "0" re-applies lock.txt, which still locks.
+    handled = countLog(QStringLiteral("lockGeralChanged"));
+    QVERIFY(m_ex->replace(QStringLiteral("lockGeral.txt"), "0"));
+    QTRY_VERIFY_WITH_TIMEOUT(countLog(QStringLiteral("lockGeralChanged")) > handled, kTimeout);
+    for (const Module &m : kModules)
+        QVERIFY(window(m.title)->windowFlags().testFlag(Qt::FramelessWindowHint));
+}
+
+void TestInstrumentManager::lockFileCreatedAtStartIsFollowed()
+{
+    startSuite(/*withLockFiles=*/false);
+    QCOMPARE(m_ex->bytes(QStringLiteral("lockGeral.txt")), QByteArray("0"));
+    QCOMPARE(m_ex->bytes(QStringLiteral("lock.txt")), QByteArray("0"));
+
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("lock.txt"), "1"));
+    QTRY_VERIFY_WITH_TIMEOUT(window("Baron")->windowFlags().testFlag(Qt::FramelessWindowHint), kTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(prop("Baron", "lock"), QStringLiteral("1"), kTimeout);
+}
+
+void TestInstrumentManager::replacedFilesStayFollowed()
+{
+    startSuite();
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("TimedProcessing.txt"), "start"));
+    QTRY_COMPARE_WITH_TIMEOUT(prop("Cessna", "TimedProcessing"), QStringLiteral("start"), kTimeout);
+    for (int i = 0; i < 4; ++i) {
+        const QString values = QStringLiteral("%1;%2").arg(i).arg(i * 10);
+        QVERIFY(m_ex->replace(QStringLiteral("TimedProcessing.txt"), values.toUtf8()));
+        QTRY_COMPARE_WITH_TIMEOUT(prop("Cessna", "TimedProcessing"), values, kTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(prop("StandBy", "TimedProcessing"), values, kTimeout);
+
+        const QString layout = QStringLiteral("%1,0,1920,1080").arg(i);
+        QVERIFY(m_ex->replace(QStringLiteral("configCaravan.txt"), layout.toUtf8()));
+        QTRY_COMPARE_WITH_TIMEOUT(prop("Caravan", "configStringCaravan"), layout, kTimeout);
+
+        const QByteArray lock = i % 2 ? "0" : "1";
+        QVERIFY(m_ex->replace(QStringLiteral("lock.txt"), lock));
+        QTRY_COMPARE_WITH_TIMEOUT(window("RadioCompac")->windowFlags().testFlag(Qt::FramelessWindowHint),
+                                  lock == "1", kTimeout);
+    }
+}
+
+void TestInstrumentManager::deletedAndRewrittenFilesStayFollowed()
+{
+    startSuite();
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("TimedProcessing.txt"), "1;1"));
+    QTRY_COMPARE_WITH_TIMEOUT(prop("Caravan", "TimedProcessing"), QStringLiteral("1;1"), kTimeout);
+
+    // The removal itself is pushed as "" ...
+    QVERIFY(m_ex->remove(QStringLiteral("TimedProcessing.txt")));
+    QTRY_COMPARE_WITH_TIMEOUT(prop("Caravan", "TimedProcessing"), QString(), kTimeout);
+    // ... and the file written again is followed from then on.
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("TimedProcessing.txt"), "2;2"));
+    QTRY_COMPARE_WITH_TIMEOUT(prop("Caravan", "TimedProcessing"), QStringLiteral("2;2"), kTimeout);
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("TimedProcessing.txt"), "3;3"));
+    QTRY_COMPARE_WITH_TIMEOUT(prop("Caravan", "TimedProcessing"), QStringLiteral("3;3"), kTimeout);
+
+    // A layout menu's reset deletes the configuration file; the next save is pushed.
+    FileClass *files = m_manager->fileService();
+    const QString config = support::Exchange::literal(QStringLiteral("configStandBy.txt"));
+    files->deleteFile(config);
+    QTRY_COMPARE_WITH_TIMEOUT(prop("StandBy", "configStringStandBy"), QString(), kTimeout);
+    files->writeFile(QStringLiteral("9,9,9,1"), config);
+    QTRY_COMPARE_WITH_TIMEOUT(prop("StandBy", "configStringStandBy"), QStringLiteral("9,9,9,1"), kTimeout);
+    files->writeFile(QStringLiteral("8,8,8,1"), config);
+    QTRY_COMPARE_WITH_TIMEOUT(prop("StandBy", "configStringStandBy"), QStringLiteral("8,8,8,1"), kTimeout);
+}
+
+void TestInstrumentManager::lateCreatedFilesArePushed()
+{
+    startSuite();
+    QVERIFY(!m_ex->exists(QStringLiteral("TPRadioAvionico.txt")));
+    // The bridge starts after the suite.
+    QVERIFY(m_ex->replace(QStringLiteral("TPRadioAvionico.txt"), "first"));
+    QTRY_COMPARE_WITH_TIMEOUT(prop("RadioAvionico", "timedDataString"), QStringLiteral("first"), kTimeout);
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("TPRadioAvionico.txt"), "second"));
+    QTRY_COMPARE_WITH_TIMEOUT(prop("RadioCompac", "timedDataString"), QStringLiteral("second"), kTimeout);
+
+    // Also with a name differing in letter case, as on the Windows file system.
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("timedprocessing.TXT"), "cased"));
+    QTRY_COMPARE_WITH_TIMEOUT(prop("Baron", "TimedProcessing"), QStringLiteral("cased"), kTimeout);
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("timedprocessing.TXT"), "cased again"));
+    QTRY_COMPARE_WITH_TIMEOUT(prop("Baron", "TimedProcessing"), QStringLiteral("cased again"), kTimeout);
+}
+
+void TestInstrumentManager::folderCreatedAfterStartIsWatched()
+{
+    QVERIFY(QDir(m_ex->root()).removeRecursively());
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Pasta de configurações não encontrada:")));
+    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("^Falhou ao abrir o arquivo para escrita:")));
+    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("^Falhou ao abrir o arquivo para escrita:")));
+    // Start-up's first configuration read creates the folder.
+    startSuite(/*withLockFiles=*/false);
+    QVERIFY(QFileInfo(m_ex->root()).isDir());
+    QVERIFY(!m_ex->exists(QStringLiteral("lock.txt")));
+
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("TimedProcessing.txt"), "late"));
+    QTRY_COMPARE_WITH_TIMEOUT(prop("StandBy", "TimedProcessing"), QStringLiteral("late"), kTimeout);
+    // A lock file written later is followed and applied at once.
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("lock.txt"), "1"));
+    QTRY_VERIFY_WITH_TIMEOUT(window("Cessna")->windowFlags().testFlag(Qt::FramelessWindowHint), kTimeout);
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("lock.txt"), "0"));
+    QTRY_VERIFY_WITH_TIMEOUT(!window("Cessna")->windowFlags().testFlag(Qt::FramelessWindowHint), kTimeout);
+}
+
+void TestInstrumentManager::destroyedRecipientsAreSkipped()
+{
+    startSuite();
+    delete window("Baron");                      // window and document gone
+    delete widget("Cessna");                     // document gone, window still there
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("TimedProcessing.txt"), "after"));
+    QTRY_COMPARE_WITH_TIMEOUT(prop("StandBy", "TimedProcessing"), QStringLiteral("after"), kTimeout);
+    QCOMPARE(prop("Caravan", "TimedProcessing"), QStringLiteral("after"));
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("configBaron.txt"), "x"));
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("lock.txt"), "1"));
+    QTRY_VERIFY_WITH_TIMEOUT(window("Cessna")->windowFlags().testFlag(Qt::FramelessWindowHint), kTimeout);
+    QVERIFY(window("Cessna")->isVisible());
+    QCOMPARE(pushedTo(QStringLiteral("TimedProcessing")).count(QStringLiteral("Baron")), 0);
+}
+
+void TestInstrumentManager::badInputIsPushedWithoutHarm_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("white space") << QByteArray(" \t\r\n ");
+    QTest::newRow("megabyte") << support::megabyte();
+    QTest::newRow("binary") << support::binaryBytes();
+    QTest::newRow("invalid UTF-8") << support::invalidUtf8();
+    QTest::newRow("byte-order mark, CRLF") << QByteArray("\xef\xbb\xbf" "1;2\r\n");
+}
+
+void TestInstrumentManager::badInputIsPushedWithoutHarm()
+{
+    QFETCH(QByteArray, bytes);
+    startSuite();
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("TimedProcessing.txt"), "before"));
+    QTRY_COMPARE_WITH_TIMEOUT(prop("Caravan", "TimedProcessing"), QStringLiteral("before"), kTimeout);
+
+    QVERIFY(m_ex->replace(QStringLiteral("TimedProcessing.txt"), bytes));
+    const QString expected = FileClass().readTextFromFile(support::Exchange::literal(QStringLiteral("TimedProcessing.txt")));
+    QTRY_COMPARE_WITH_TIMEOUT(prop("StandBy", "TimedProcessing"), expected, kTimeout);
+    QVERIFY(m_ex->replace(QStringLiteral("config.txt"), bytes));
+    const QString layout = FileClass().readTextFromFile(support::Exchange::literal(QStringLiteral("config.txt")));
+    QTRY_COMPARE_WITH_TIMEOUT(prop("Cessna", "configStringCessna"), layout, kTimeout);
+    // A lock file with any of it is not "1".
+    QVERIFY(m_ex->replace(QStringLiteral("lock.txt"), bytes));
+    QTRY_COMPARE_WITH_TIMEOUT(prop("Baron", "lock"),
+                              FileClass().readTextFromFile(support::Exchange::literal(QStringLiteral("lock.txt"))), kTimeout);
+    QVERIFY(!window("Baron")->windowFlags().testFlag(Qt::FramelessWindowHint));
+}
+
+void TestInstrumentManager::folderWhereAFileShouldBe()
+{
+    QVERIFY(QDir(m_ex->root()).mkdir(QStringLiteral("TimedProcessing.txt")));
+    QVERIFY(QDir(m_ex->root()).mkdir(QStringLiteral("lock.txt")));
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("lockGeral.txt"), "0"));
+    startSuite(/*withLockFiles=*/false);
+    QVERIFY(QFileInfo(m_ex->real(QStringLiteral("lock.txt"))).isDir()); // left as it is
+
+    // Nothing is followed through the folders; once they give way to files,
+    // the files are.
+    QVERIFY(QDir(m_ex->root()).rmdir(QStringLiteral("TimedProcessing.txt")));
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("TimedProcessing.txt"), "file now"));
+    QTRY_COMPARE_WITH_TIMEOUT(prop("Caravan", "TimedProcessing"), QStringLiteral("file now"), kTimeout);
+    QVERIFY(QDir(m_ex->root()).rmdir(QStringLiteral("lock.txt")));
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("lock.txt"), "1"));
+    QTRY_VERIFY_WITH_TIMEOUT(window("Caravan")->windowFlags().testFlag(Qt::FramelessWindowHint), kTimeout);
+}
+
+void TestInstrumentManager::engineFormLoadsAndFollows()
+{
+    QTemporaryDir qmlDir;
+    const QString qmlFile = qmlDir.filePath(QStringLiteral("Document.qml"));
+    {
+        QFile f(qmlFile);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("import QtQuick\nItem { property string layout: configStringEIS }\n");
+    }
+    QQmlApplicationEngine engine;
+    const QString config = support::Exchange::literal(QStringLiteral("configEIS.txt"));
+    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("^Arquivo nao existente, reposicao criada:")));
+    m_manager->registerInstrument(&engine, config, QStringLiteral("configStringEIS"), QStringLiteral("0,0,800,600"),
+                                  {QStringLiteral("TimedProcessing.txt")}, QUrl::fromLocalFile(qmlFile).toString());
+    QCOMPARE(m_ex->bytes(QStringLiteral("configEIS.txt")), QByteArray("0,0,800,600"));
+    QCOMPARE(engine.rootObjects().size(), 1);
+    QCOMPARE(engine.rootObjects().first()->property("layout").toString(), QStringLiteral("0,0,800,600"));
+    QCOMPARE(engine.rootContext()->contextProperty(QStringLiteral("fileclass")).value<QObject *>(),
+             m_manager->fileService());
+
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("configEIS.txt"), "5,5,640,480"));
+    QTRY_COMPARE_WITH_TIMEOUT(engine.rootObjects().first()->property("layout").toString(),
+                              QStringLiteral("5,5,640,480"), kTimeout);
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("TimedProcessing.txt"), "7;7"));
+    QTRY_COMPARE_WITH_TIMEOUT(engine.rootContext()->contextProperty(QStringLiteral("TimedProcessing")).toString(),
+                              QStringLiteral("7;7"), kTimeout);
+}
+
+QTEST_MAIN(TestInstrumentManager)
+#include "tst_instrumentmanager.moc"
