@@ -17,6 +17,7 @@
 #include <QFont>
 #include <QJSValue>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPointF>
 #include <QSizeF>
 #include <QString>
@@ -100,6 +101,19 @@ void needle(QPainter &p, QPointF pivot, double length, double tail, double width
 void hub(QPainter &p, QPointF c, double r, QColor colour = QColor(45, 45, 48));
 // A faint reflection on a glass of radius r (for cover layers; mostly transparent).
 void glass(QPainter &p, QPointF c, double r);
+
+// The outline that needle() fills, for layers that draw a needle's shadow on
+// their own.
+QPainterPath needlePath(QPointF pivot, double length, double tail, double width);
+// A soft shadow of a shape: the shape filled with a blurred edge `blur` wide,
+// `alpha` dark at its core.
+void softShadow(QPainter &p, const QPainterPath &shape, double blur, int alpha = 90);
+// A flat annulus from rInner to rOuter (a face with an open centre).
+void ring(QPainter &p, QPointF c, double rInner, double rOuter, QColor colour);
+// Angles of the values from `first` to `last` (inclusive) in steps of `step`,
+// through a function from value to angle (a gauge's scale script, say).
+QVector<double> anglesOf(double first, double last, double step,
+                         const std::function<double(double)> &angleOf);
 
 } // namespace art
 

@@ -241,3 +241,60 @@ void glass(QPainter &p, QPointF c, double r)
 }
 
 } // namespace art
+
+namespace art {
+
+QPainterPath needlePath(QPointF pivot, double length, double tail, double width)
+{
+    QPainterPath path;
+    const double w = width / 2;
+    path.moveTo(pivot + QPointF(0, -length));
+    path.lineTo(pivot + QPointF(w * 0.45, -length + width * 1.6));
+    path.lineTo(pivot + QPointF(w, 0));
+    path.lineTo(pivot + QPointF(w * 0.7, tail));
+    path.lineTo(pivot + QPointF(-w * 0.7, tail));
+    path.lineTo(pivot + QPointF(-w, 0));
+    path.lineTo(pivot + QPointF(-w * 0.45, -length + width * 1.6));
+    path.closeSubpath();
+    return path;
+}
+
+void softShadow(QPainter &p, const QPainterPath &shape, double blur, int alpha)
+{
+    // Concentric outlines of falling darkness approximate a blurred edge.
+    const int steps = 8;
+    p.save();
+    p.setBrush(Qt::NoBrush);
+    for (int i = steps; i >= 1; --i) {
+        const double width = blur * 2.0 * i / steps;
+        p.setPen(QPen(QColor(0, 0, 0, alpha / (steps + 1)), width, Qt::SolidLine, Qt::RoundCap,
+                      Qt::RoundJoin));
+        p.drawPath(shape);
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, alpha / 2));
+    p.drawPath(shape);
+    p.restore();
+}
+
+void ring(QPainter &p, QPointF c, double rInner, double rOuter, QColor colour)
+{
+    QPainterPath path;
+    path.addEllipse(c, rOuter, rOuter);
+    path.addEllipse(c, rInner, rInner);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawPath(path);
+}
+
+QVector<double> anglesOf(double first, double last, double step,
+                         const std::function<double(double)> &angleOf)
+{
+    QVector<double> out;
+    const int n = int(std::floor((last - first) / step + 1e-9));
+    for (int i = 0; i <= n; ++i)
+        out << angleOf(first + i * step);
+    return out;
+}
+
+} // namespace art
