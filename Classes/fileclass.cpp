@@ -14,8 +14,15 @@ namespace {
 // Reads a whole file as text; false when it cannot be opened as a file.
 bool readAll(const QString &realPath, QIODevice::OpenMode mode, QString *content, QString *error)
 {
-    if (QFileInfo(realPath).isDir()) {
+    const QFileInfo info(realPath);
+    if (info.isDir()) {
         *error = QStringLiteral("Is a directory");
+        return false;
+    }
+    // A pipe or device in place of a file would block the reader, and with it
+    // the whole suite; only regular files are read.
+    if (info.exists() && !info.isFile()) {
+        *error = QStringLiteral("Not a regular file");
         return false;
     }
     QFile file(realPath);

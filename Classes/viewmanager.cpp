@@ -4,6 +4,7 @@
 #include "fileclass.h"
 #include "logging.h"
 
+#include <QFileInfo>
 #include <QStringList>
 #include <QWidget>
 
@@ -70,6 +71,12 @@ void ViewManager::saveWindowGeometry()
     }
     qCDebug(lcView) << "ViewManager: Chamado para salvar a geometria da janela" << m_window->windowTitle();
 
+    // A missing file is not created: an empty configuration file would stand
+    // in for the module's default layout at the next start.
+    if (!QFileInfo::exists(ExchangeDirectory::resolve(m_configFilePath))) {
+        qCWarning(lcView) << "ViewManager: Arquivo de configuração não encontrado:" << m_configFilePath;
+        return;
+    }
     const QString text = m_fileHandler->readConfigFromFile(m_configFilePath, QString());
     if (text.isEmpty())
         return;

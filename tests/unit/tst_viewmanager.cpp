@@ -1,0 +1,206 @@
+// The window geometry service: placing the window, and writing its position
+// and size into the layout string, or refusing to.
+#include "fileclass.h"
+#include "servicetestsupport.h"
+#include "viewmanager.h"
+
+#include <QMainWindow>
+#include <QRegularExpression>
+#include <QtTest>
+
+using support::Exchange;
+
+namespace {
+const QByteArray kCaravan = "285,356,300,1,665,367,400,1,1045,352,300,1,1420,338,300,1,0,0,1920,1080";
+const QByteArray kBaron =
+        "0,23,1920,1009,0.8999999999999964,152,92,210,1,738,86,260,1,449,339,210,1,450,94,320,1,"
+        "1243,186,180,1,1059,186,180,1,1243,0,180,1,1059,0,180,1,1244,370,180,1,1059,371,180,1,"
+        "1243,738,180,1,1055,740,180,1,739,339,210,1,1246,554,180,1,1057,554,180,1,12,345,160,1,"
+        "0,345,160,1,219,618,249,1";
+} // namespace
+
+class TestViewManager : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void placesTheWindow();
+    void savesCaravanGeometry();
+    void savesBaronGeometryKeepingOtherFields();
+    void refusals_data();
+    void refusals();
+    void missingFileIsNotCreated();
+    void incompleteServiceRefuses();
+    void unwritableFileKeepsItsContent();
+
+private:
+    std::unique_ptr<ViewManager> service(const char *configFile);
+    std::unique_ptr<Exchange> m_ex;
+    std::unique_ptr<QMainWindow> m_window;
+    FileClass m_files;
+};
+
+void TestViewManager::init()
+{
+    m_ex = std::make_unique<Exchange>();
+    m_window = std::make_unique<QMainWindow>();
+    m_window->setWindowTitle(QStringLiteral("Radod - Caravan"));
+}
+
+void TestViewManager::cleanup()
+{
+    m_window.reset();
+    m_ex.reset();
+}
+
+std::unique_ptr<ViewManager> TestViewManager::service(const char *configFile)
+{
+    return std::make_unique<ViewManager>(m_window.get(), Exchange::literal(QLatin1String(configFile)), &m_files);
+}
+
+void TestViewManager::placesTheWindow()
+{
+    auto vm = service("configCaravan.txt");
+    vm->setPosition(-10000, 40); // documents move windows out of sight this way
+    QCOMPARE(m_window->pos(), QPoint(-10000, 40));
+    vm->setSize(640, 480);
+    QCOMPARE(m_window->size(), QSize(640, 480));
+    vm->setMinimumSize(100, 90);
+    QCOMPARE(m_window->minimumSize(), QSize(100, 90));
+    vm->setMaximumSize(2000, 1500);
+    QCOMPARE(m_window->maximumSize(), QSize(2000, 1500));
+    vm->setFixedSize(300, 200);
+    QCOMPARE(m_window->minimumSize(), QSize(300, 200));
+    QCOMPARE(m_window->maximumSize(), QSize(300, 200));
+
+    // Without a window every operation does nothing.
+    m_window.reset();
+    vm->setPosition(1, 1);
+    vm->setSize(1, 1);
+    vm->setFixedSize(1, 1);
+    vm->setMinimumSize(1, 1);
+    vm->setMaximumSize(1, 1);
+}
+
+void TestViewManager::savesCaravanGeometry()
+{
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("configCaravan.txt"), kCaravan));
+    auto vm = service("configCaravan.txt");
+    vm->setPosition(100, 50);
+    vm->setSize(1280, 720);
+    vm->saveWindowGeometry();
+    QList<QByteArray> expected = kCaravan.split(',');
+    expected[16] = "100";
+    expected[17] = "50";
+    expected[18] = "1280";
+    expected[19] = "720";
+    QCOMPARE(m_ex->bytes(QStringLiteral("configCaravan.txt")), expected.join(','));
+}
+
+void TestViewManager::savesBaronGeometryKeepingOtherFields()
+{
+    // Empty fields and a trailing line end are written back as they were.
+    const QByteArray stored = kBaron + ",,x\n";
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("configBaron.txt"), stored));
+    auto vm = service("configBaron.txt");
+    vm->setPosition(7, 8);
+    vm->setSize(900, 700);
+    vm->saveWindowGeometry();
+    const QByteArray written = m_ex->bytes(QStringLiteral("configBaron.txt"));
+    QCOMPARE(written.left(written.indexOf(",0.89")), QByteArray("7,8,900,700"));
+    QCOMPARE(written.mid(written.indexOf(",0.89")), stored.mid(stored.indexOf(",0.89")));
+}
+
+void TestViewManager::refusals_data()
+{
+    QTest::addColumn<QString>("configFile");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("message");
+    const QString tooShort = QStringLiteral("^ViewManager: Tamanho do array de config inválido\\.");
+    QByteArray cessna92;
+    for (int i = 0; i < 92; ++i)
+        cessna92 += (i ? "," : "") + QByteArray::number(i);
+    QTest::newRow("radio has no entry") << "configRadio.txt" << QByteArray("0,0,1.00,1.00,0,0,0,0.30")
+                                        << "^ViewManager: Nenhum índice de configuração para";
+    QTest::newRow("Cessna of 92 fields") << "config.txt" << cessna92 << tooShort;
+    QTest::newRow("binary") << "configCaravan.txt" << support::binaryBytes() << tooShort;
+    QTest::newRow("invalid UTF-8") << "configStandBy.txt" << support::invalidUtf8() << tooShort;
+    QTest::newRow("empty file, silently") << "configCaravan.txt" << QByteArray() << QString();
+}
+
+void TestViewManager::refusals()
+{
+    QFETCH(QString, configFile);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, message);
+    QVERIFY(m_ex->writeInPlace(configFile, content));
+    auto vm = service(configFile.toLatin1().constData());
+    if (!message.isEmpty())
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(message));
+    vm->saveWindowGeometry();
+    QCOMPARE(m_ex->bytes(configFile), content);
+}
+
+void TestViewManager::missingFileIsNotCreated()
+{
+    // An empty file would replace the module's default at the next start.
+    auto vm = service("configEIS.txt");
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^ViewManager: Arquivo de configuração não encontrado:")));
+    vm->saveWindowGeometry();
+    QVERIFY(!m_ex->exists(QStringLiteral("configEIS.txt")));
+
+    // A folder in its place is not a layout either.
+    QVERIFY(QDir(m_ex->root()).mkdir(QStringLiteral("configEIS.txt")));
+    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("^Não foi possível abrir o arquivo para leitura:")));
+    vm->saveWindowGeometry();
+    QVERIFY(QFileInfo(m_ex->real(QStringLiteral("configEIS.txt"))).isDir());
+}
+
+void TestViewManager::incompleteServiceRefuses()
+{
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("configCaravan.txt"), kCaravan));
+    const QRegularExpression incomplete(QStringLiteral("^ViewManager: Não é possível salvar, configuração incompleta\\."));
+    {
+        ViewManager vm(nullptr, Exchange::literal(QStringLiteral("configCaravan.txt")), &m_files);
+        QTest::ignoreMessage(QtWarningMsg, incomplete);
+        vm.saveWindowGeometry();
+    }
+    {
+        ViewManager vm(m_window.get(), QString(), &m_files);
+        QTest::ignoreMessage(QtWarningMsg, incomplete);
+        vm.saveWindowGeometry();
+    }
+    {
+        auto files = std::make_unique<FileClass>();
+        ViewManager vm(m_window.get(), Exchange::literal(QStringLiteral("configCaravan.txt")), files.get());
+        files.reset(); // the file service is gone
+        QTest::ignoreMessage(QtWarningMsg, incomplete);
+        vm.saveWindowGeometry();
+    }
+    {
+        auto vm = service("configCaravan.txt");
+        m_window.reset(); // the window is gone
+        QTest::ignoreMessage(QtWarningMsg, incomplete);
+        vm->saveWindowGeometry();
+    }
+    QCOMPARE(m_ex->bytes(QStringLiteral("configCaravan.txt")), kCaravan);
+}
+
+void TestViewManager::unwritableFileKeepsItsContent()
+{
+    if (support::runningAsRoot())
+        QSKIP("permissions do not apply to the superuser");
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("configCaravan.txt"), kCaravan));
+    QFile::setPermissions(m_ex->real(QStringLiteral("configCaravan.txt")), QFile::ReadOwner);
+    auto vm = service("configCaravan.txt");
+    vm->setPosition(1, 2);
+    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("^Falhou ao abrir o arquivo para escrita:")));
+    vm->saveWindowGeometry();
+    QCOMPARE(m_ex->bytes(QStringLiteral("configCaravan.txt")), kCaravan);
+}
+
+QTEST_MAIN(TestViewManager)
+#include "tst_viewmanager.moc"
