@@ -14,22 +14,9 @@ namespace {
 // Reads a whole file as text; false when it cannot be opened as a file.
 bool readAll(const QString &realPath, QIODevice::OpenMode mode, QString *content, QString *error)
 {
-    const QFileInfo info(realPath);
-    if (info.isDir()) {
-        *error = QStringLiteral("Is a directory");
-        return false;
-    }
-    // A pipe or device in place of a file would block the reader, and with it
-    // the whole suite; only regular files are read.
-    if (info.exists() && !info.isFile()) {
-        *error = QStringLiteral("Not a regular file");
-        return false;
-    }
     QFile file(realPath);
-    if (!file.open(QIODevice::ReadOnly | mode)) {
-        *error = file.errorString();
+    if (!FileClass::openRegularFile(file, QIODevice::ReadOnly | mode, error))
         return false;
-    }
     QTextStream in(&file); // UTF-8; a byte-order mark is honoured and dropped
     *content = in.readAll();
     return true;
@@ -38,6 +25,24 @@ bool readAll(const QString &realPath, QIODevice::OpenMode mode, QString *content
 } // namespace
 
 FileClass::FileClass(QObject *parent) : QObject(parent) {}
+
+bool FileClass::openRegularFile(QFile &file, QIODevice::OpenMode mode, QString *error)
+{
+    const QFileInfo info(file.fileName());
+    if (info.isDir()) {
+        *error = QStringLiteral("Is a directory");
+        return false;
+    }
+    if (info.exists() && !info.isFile()) {
+        *error = QStringLiteral("Not a regular file");
+        return false;
+    }
+    if (!file.open(mode)) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
 
 QString FileClass::readTextFromFile(const QString &filePath)
 {
@@ -117,10 +122,9 @@ void FileClass::createFile(const QString &filePath)
 {
     const QString real = ExchangeDirectory::resolve(filePath);
     QFile file(real);
-    if (QFileInfo(real).isDir() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        qCCritical(lcFiles) << "Falha ao criar o arquivo:"
-                            << (QFileInfo(real).isDir() ? QStringLiteral("Is a directory")
-                                                        : file.errorString());
+    QString error;
+    if (!openRegularFile(file, QIODevice::WriteOnly | QIODevice::Truncate, &error)) {
+        qCCritical(lcFiles) << "Falha ao criar o arquivo:" << error;
         return;
     }
     file.close();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFile>
 #include <QObject>
 #include <QString>
 
@@ -40,4 +41,9 @@ public slots:
 public:
     // The write of writeFile, telling whether it succeeded (for C++ callers).
     bool write(const QString &content, const QString &filePath);
+
+    // Opens `file` (a real path) unless something other than a regular file
+    // stands there: a folder cannot be opened, and a pipe or device would
+    // block the suite. On failure `error` tells why.
+    static bool openRegularFile(QFile &file, QIODevice::OpenMode mode, QString *error);
 };

@@ -1,6 +1,7 @@
 #include "g1000commandmanager.h"
 
 #include "exchangedirectory.h"
+#include "fileclass.h"
 #include "logging.h"
 
 #include <QFile>
@@ -24,10 +25,9 @@ void G1000CommandManager::onCommandFileChanged(const QString &path)
 {
     const QString real = ExchangeDirectory::resolve(path);
     QFile file(real);
-    if (QFileInfo(real).isDir() || !file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        qCWarning(lcCommands) << "Não foi possível abrir o arquivo de comandos:"
-                              << (QFileInfo(real).isDir() ? QStringLiteral("Is a directory")
-                                                          : file.errorString());
+    QString error;
+    if (!FileClass::openRegularFile(file, QIODevice::ReadOnly | QIODevice::Text, &error)) {
+        qCWarning(lcCommands) << "Não foi possível abrir o arquivo de comandos:" << error;
         follow();
         return;
     }
@@ -55,9 +55,8 @@ void G1000CommandManager::onCommandFileChanged(const QString &path)
     // slot up again, for ever.
     if (!raw.isEmpty()) {
         QFile out(real);
-        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
-            qCWarning(lcCommands) << "Não foi possível esvaziar o arquivo de comandos:"
-                                  << out.errorString();
+        if (!FileClass::openRegularFile(out, QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text, &error))
+            qCWarning(lcCommands) << "Não foi possível esvaziar o arquivo de comandos:" << error;
     }
     follow();
 }
