@@ -94,6 +94,7 @@ private slots:
     void deletedAndRewrittenFilesStayFollowed();
     void lateCreatedFilesArePushed();
     void folderCreatedAfterStartIsWatched();
+    void folderCreatedByAnotherProgramIsWatched();
     void destroyedRecipientsAreSkipped();
     void badInputIsPushedWithoutHarm_data();
     void badInputIsPushedWithoutHarm();
@@ -398,6 +399,28 @@ void TestInstrumentManager::folderCreatedAfterStartIsWatched()
     QTRY_VERIFY_WITH_TIMEOUT(window("Cessna")->windowFlags().testFlag(Qt::FramelessWindowHint), kTimeout);
     QVERIFY(m_ex->writeInPlace(QStringLiteral("lock.txt"), "0"));
     QTRY_VERIFY_WITH_TIMEOUT(!window("Cessna")->windowFlags().testFlag(Qt::FramelessWindowHint), kTimeout);
+}
+
+void TestInstrumentManager::folderCreatedByAnotherProgramIsWatched()
+{
+    QVERIFY(QDir(m_ex->root()).removeRecursively());
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Pasta de configurações não encontrada:")));
+    m_manager->initializeConfigWatcher(ExchangeDirectory::literalRoot());
+    QMainWindow w;
+    auto *quick = new QQuickWidget(&w);
+    m_manager->registerWidget(&w, quick, support::Exchange::literal(QStringLiteral("configEIS.txt")),
+                              QStringLiteral("configStringEIS"), QString(), {QStringLiteral("TimedProcessing.txt")});
+    QVERIFY(!QFileInfo::exists(m_ex->root()));
+
+    // The bridge creates the folder and its file after the suite started.
+    QVERIFY(QDir().mkpath(m_ex->root()));
+    QTRY_VERIFY_WITH_TIMEOUT(countLog(QStringLiteral("Adicionando pasta para monitorar:")) > 0, kTimeout);
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("TimedProcessing.txt"), "bridge"));
+    QTRY_COMPARE_WITH_TIMEOUT(quick->rootContext()->contextProperty(QStringLiteral("TimedProcessing")).toString(),
+                              QStringLiteral("bridge"), kTimeout);
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("configEIS.txt"), "1,2,3,4"));
+    QTRY_COMPARE_WITH_TIMEOUT(quick->rootContext()->contextProperty(QStringLiteral("configStringEIS")).toString(),
+                              QStringLiteral("1,2,3,4"), kTimeout);
 }
 
 void TestInstrumentManager::destroyedRecipientsAreSkipped()
