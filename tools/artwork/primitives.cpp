@@ -184,7 +184,7 @@ void numeral(QPainter &p, QPointF c, double r, double angleDeg, const QString &t
     p.setFont(font(pixelSize, face));
     p.setPen(colour);
     const QRectF box(-pixelSize * 4, -pixelSize, pixelSize * 8, pixelSize * 2);
-    p.drawText(box, Qt::AlignCenter, text);
+    p.drawText(box, Qt::AlignCenter | Qt::TextDontClip, text);
     p.restore();
 }
 

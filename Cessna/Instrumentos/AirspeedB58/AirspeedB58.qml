@@ -1,0 +1,28 @@
+import QtQuick
+import "AirspeedB58Scale.js" as Scale
+
+// Wide-range airspeed indicator (to 260 kt): face and needle.
+Item {
+    id: airspeed
+
+    property real value: 260 // indicated airspeed, knots
+
+    readonly property real needleAngle: Scale.needleAngle(value)
+
+    width: 210
+    height: 210
+
+    Image {
+        objectName: "face"
+        source: "airspeed1.png"
+        width: 210
+        height: 210
+    }
+    Image {
+        objectName: "needle"
+        source: "airspeed2.png"
+        width: 210
+        height: 210
+        transform: Rotation { origin.x: 105; origin.y: 105; angle: airspeed.needleAngle }
+    }
+}

@@ -1,0 +1,56 @@
+import QtQuick
+import "AttitudeScale.js" as Scale
+
+// Attitude indicator: sky-and-ground disk, pitch ladder and bank ring turning
+// with the bank, fixed miniature aeroplane and front mask with the bank index.
+Item {
+    id: horizon
+
+    property real altVacuum: 0       // pitch, degrees, positive nose up
+    property real rotationVacuum: 0  // bank, degrees, positive right wing down
+
+    readonly property real pitchOffset: Scale.pitchOffset(altVacuum)
+    readonly property real rollAngle: Scale.rollAngle(rotationVacuum)
+
+    width: 210
+    height: 210
+
+    Item {
+        objectName: "roll"
+        width: 210
+        height: 210
+        transform: Rotation { origin.x: 105; origin.y: 105; angle: horizon.rollAngle }
+
+        Image {
+            objectName: "background"
+            source: "horizonteBg.png"
+            width: 210
+            height: 210
+        }
+        Image {
+            objectName: "ladder"
+            source: "attitude_horizon.png"
+            width: 210
+            height: 210
+            transform: Translate { y: horizon.pitchOffset }
+        }
+        Image {
+            objectName: "bankRing"
+            source: "attroll.png"
+            width: 210
+            height: 210
+        }
+    }
+    Image {
+        objectName: "aeroplane"
+        source: "atthoop.png"
+        width: 210
+        height: 210
+    }
+    Image {
+        objectName: "mask"
+        source: "attitude.png"
+        width: 210
+        height: 210
+    }
+}

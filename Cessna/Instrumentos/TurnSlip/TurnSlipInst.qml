@@ -1,0 +1,59 @@
+import QtQuick
+import "TurnSlipScale.js" as Scale
+
+// Turn coordinator: face with the ball tube, the ball, flag window, the tilting
+// aeroplane symbol and the tube's glass over the ball. The aeroplane is set in
+// the change handler of `turnrateRoll`, so it stays level until the first
+// change.
+Item {
+    id: turnSlip
+
+    property real slipDeg: 0       // slip, degrees of ball deflection
+    property real turnrateRoll: 0  // turn rate as the aeroplane's tilt, degrees
+
+    property real planeAngle: 0
+
+    width: 210
+    height: 210
+
+    onTurnrateRollChanged: planeAngle = Scale.planeAngle(turnrateRoll)
+
+    Image {
+        objectName: "face"
+        source: "turnslip.png"
+        width: 210
+        height: 210
+    }
+    Rectangle {
+        objectName: "ball"
+        x: 98
+        y: 135
+        width: 16
+        height: 20
+        radius: 180
+        color: "black"
+        transform: Translate {
+            x: Scale.ballOffsetX(turnSlip.slipDeg)
+            y: Scale.ballOffsetY(turnSlip.slipDeg)
+        }
+    }
+    Image {
+        objectName: "flag"
+        source: "turnslipflag.png"
+        width: 210
+        height: 210
+    }
+    Image {
+        objectName: "aeroplane"
+        source: "turnslipplane.png"
+        width: 210
+        height: 210
+        transform: Rotation { origin.x: 105; origin.y: 105; angle: turnSlip.planeAngle }
+    }
+    Image {
+        objectName: "tubeGlass"
+        source: "TurnSlipBubble.png"
+        width: 210
+        height: 210
+    }
+}
