@@ -24,9 +24,18 @@
 #   )
 #
 # radod_resource(<src> AS <respath> ...) mounts a single file at exact paths.
+#
+# radod_picture(<name> DOCUMENT <qrc url>) mounts, in this folder, a picture of
+# a document of the tree (a panel's preview in its layout menu, say). The
+# picture is drawn at build time by tools/render from the tree as built without
+# the pictures (a binary resource file), and then compiled in with the rest, so
+# it always shows the documents and artwork as they are. The document decides
+# what is pictured and at what size (see tools/render/main.cpp).
 
 set(RADOD_ARTWORK_DIR ${CMAKE_BINARY_DIR}/artwork)
 set(RADOD_QRC ${CMAKE_BINARY_DIR}/radod.qrc)
+set(RADOD_PICTURE_DIR ${CMAKE_BINARY_DIR}/pictures)
+set_property(GLOBAL PROPERTY RADOD_PICTURES "")
 set_property(GLOBAL PROPERTY RADOD_QRC_ENTRIES "")
 set_property(GLOBAL PROPERTY RADOD_ARTWORK_OUTPUTS "")
 
@@ -78,6 +87,13 @@ function(radod_mount)
             _radod_add_entry("${t}/${name}" "${CMAKE_SOURCE_DIR}/${src}")
         endforeach()
     endforeach()
+endfunction()
+
+function(radod_picture name)
+    cmake_parse_arguments(P "" "DOCUMENT" "" ${ARGN})
+    file(RELATIVE_PATH here "${CMAKE_SOURCE_DIR}" "${CMAKE_CURRENT_LIST_DIR}")
+    set_property(GLOBAL APPEND PROPERTY RADOD_PICTURES
+        "${here}/${name}|${RADOD_PICTURE_DIR}/${here}/${name}|${P_DOCUMENT}")
 endfunction()
 
 # Includes every resources.cmake of the source tree (build folders excluded).
@@ -139,10 +155,55 @@ function(radod_finish_resources)
     endif()
     add_custom_target(radod_artwork DEPENDS ${artwork})
 
+    # Pictures of documents: the tree without them is packed into a binary
+    # resource file, radod-render draws each picture from it, and the pictures
+    # then join the tree above.
+    get_property(pictures GLOBAL PROPERTY RADOD_PICTURES)
+    set(picture_files "")
+    if(pictures)
+        set(tree_files "")
+        foreach(e IN LISTS entries)
+            string(FIND "${e}" "|" bar)
+            math(EXPR start "${bar} + 1")
+            string(SUBSTRING "${e}" ${start} -1 file)
+            list(APPEND tree_files "${file}")
+        endforeach()
+        list(REMOVE_DUPLICATES tree_files)
+        set(early_rcc "${CMAKE_BINARY_DIR}/radod-early.rcc")
+        add_custom_command(OUTPUT "${early_rcc}"
+            COMMAND Qt6::rcc --binary "${RADOD_QRC}" -o "${early_rcc}"
+            DEPENDS "${RADOD_QRC}" ${tree_files}
+            COMMENT "Packing the resource tree for the pictures"
+            VERBATIM)
+        set(full_xml "${xml}")
+        foreach(p IN LISTS pictures)
+            string(REPLACE "|" ";" p "${p}")
+            list(GET p 0 alias)
+            list(GET p 1 out)
+            list(GET p 2 document)
+            if(alias IN_LIST seen)
+                message(FATAL_ERROR "Resource path mounted twice: ${alias}")
+            endif()
+            add_custom_command(OUTPUT "${out}"
+                COMMAND radod-render --resources "${early_rcc}" --document "${document}" --out "${out}"
+                DEPENDS radod-render "${early_rcc}"
+                COMMENT "Drawing ${alias}"
+                VERBATIM)
+            list(APPEND picture_files "${out}")
+            string(REPLACE "</qresource>" "  <file alias=\"${alias}\">${out}</file>\n</qresource>"
+                full_xml "${full_xml}")
+        endforeach()
+        # The tree as compiled into the programs: everything, pictures included.
+        set(RADOD_QRC "${CMAKE_BINARY_DIR}/radod-full.qrc")
+        file(CONFIGURE OUTPUT "${RADOD_QRC}" CONTENT "${full_xml}" @ONLY)
+    endif()
+    add_custom_target(radod_pictures DEPENDS ${picture_files})
+
     qt_add_big_resources(_objs "${RADOD_QRC}")
-    foreach(t big_resources_radod rcc_object_radod)
+    get_filename_component(_qrc_name "${RADOD_QRC}" NAME_WE)
+    foreach(t big_resources_${_qrc_name} rcc_object_${_qrc_name})
         if(TARGET ${t})
-            add_dependencies(${t} radod_artwork)
+            add_dependencies(${t} radod_artwork radod_pictures)
         endif()
     endforeach()
     add_custom_target(radod_resources_object DEPENDS ${_objs})

@@ -1,0 +1,2 @@
+# The Cessna panel's layout menu.
+radod_mount()

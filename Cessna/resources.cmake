@@ -1,0 +1,2 @@
+# The Cessna panel document and its layout-string helpers.
+radod_mount()
