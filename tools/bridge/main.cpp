@@ -1,0 +1,465 @@
+// radod-bridge: writes the two value files of the exchange folder the way a
+// simulator bridge does, so that the suite has something to show without a
+// simulator.
+//
+//   radod-bridge [demo]        plays the built-in flight in real time, looped
+//   radod-bridge record FILE   records what another bridge writes
+//   radod-bridge replay FILE   writes a recording back with its timing
+//   radod-bridge dump          prints the flight's vectors (no files written)
+
+#include "exchangedirectory.h"
+#include "flightmodel.h"
+#include "pacer.h"
+#include "recording.h"
+#include "valuewriter.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QTextStream>
+#include <QTimer>
+
+#include <csignal>
+#include <cmath>
+#include <functional>
+
+namespace {
+
+enum ExitCode { Success = 0, Failure = 1, Usage = 2 };
+
+volatile std::sig_atomic_t g_stopRequested = 0;
+
+extern "C" void onStopSignal(int)
+{
+    g_stopRequested = 1;
+}
+
+void installStopHandlers()
+{
+    std::signal(SIGINT, onStopSignal);
+    std::signal(SIGTERM, onStopSignal);
+#ifdef SIGHUP
+    std::signal(SIGHUP, onStopSignal);
+#endif
+#ifdef SIGBREAK
+    std::signal(SIGBREAK, onStopSignal);
+#endif
+}
+
+QTextStream &err()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+QTextStream &out()
+{
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+int complain(int code, const QString &message)
+{
+    err() << "radod-bridge: " << message << Qt::endl;
+    return code;
+}
+
+QString formatTime(double seconds)
+{
+    const int s = int(std::floor(seconds + 0.5));
+    return QStringLiteral("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'));
+}
+
+// The exchange folder must exist; the program never creates it, so that a
+// mistyped --exchange does not silently feed a folder nobody watches.
+bool checkExchangeFolder(QString *folder, QString *error)
+{
+    *folder = ExchangeDirectory::root();
+    const QFileInfo info(*folder);
+    if (!info.exists()) {
+        *error = QStringLiteral("the exchange folder %1 does not exist (create it, or name another with --exchange)")
+                     .arg(QDir::toNativeSeparators(*folder));
+        return false;
+    }
+    if (!info.isDir()) {
+        *error = QStringLiteral("%1 is not a folder").arg(QDir::toNativeSeparators(*folder));
+        return false;
+    }
+    return true;
+}
+
+// Real path of a value file; resolved again each time, because a file named
+// with other letter case may appear in the folder.
+QString valueFilePath(int file)
+{
+    return ExchangeDirectory::resolve(ExchangeDirectory::literalPath(Recording::fileNames().at(file)));
+}
+
+// Stops the event loop once a stop signal arrives or the time is up.
+void watchForStop(QCoreApplication &app, double stopAfterSeconds, const std::function<double()> &elapsedMs,
+                  const std::function<void()> &onStop)
+{
+    auto *timer = new QTimer(&app);
+    QObject::connect(timer, &QTimer::timeout, &app, [=]() {
+        if (g_stopRequested || (stopAfterSeconds > 0 && elapsedMs() >= stopAfterSeconds * 1000))
+            onStop();
+    });
+    timer->start(20);
+}
+
+// Reports write failures without flooding the console: the first one, then
+// at most one every five seconds while they go on.
+class FailureReporter
+{
+public:
+    void failed(const QString &path, const QString &why, double nowMs)
+    {
+        ++m_failures;
+        if (m_lastReportMs < 0 || nowMs - m_lastReportMs >= 5000) {
+            complain(0, QStringLiteral("cannot write %1: %2 (%3 failed writes so far; still trying)")
+                            .arg(QDir::toNativeSeparators(path), why).arg(m_failures));
+            m_lastReportMs = nowMs;
+        }
+    }
+
+private:
+    qint64 m_failures = 0;
+    double m_lastReportMs = -1;
+};
+
+struct Options
+{
+    double rate = 30;
+    double from = 0;
+    double stopAfter = 0;
+    double step = 1;
+    double to = -1;
+    bool loop = false;
+    ValueWriter::Mode writeMode = ValueWriter::InPlace;
+    QString flightFile;
+};
+
+bool loadFlight(const Options &opt, FlightModel *model, QString *error)
+{
+    QString text;
+    QString name;
+    if (opt.flightFile.isEmpty()) {
+        text = FlightModel::builtInText();
+        name = FlightModel::builtInName();
+        if (text.isEmpty()) {
+            *error = QStringLiteral("the built-in flight is missing from this build");
+            return false;
+        }
+    } else {
+        QFile f(opt.flightFile);
+        if (!f.open(QIODevice::ReadOnly)) {
+            *error = QStringLiteral("cannot read the flight file %1: %2").arg(opt.flightFile, f.errorString());
+            return false;
+        }
+        text = QString::fromUtf8(f.readAll());
+        name = QFileInfo(opt.flightFile).fileName();
+    }
+    return model->load(text, name, error);
+}
+
+int runDemo(QCoreApplication &app, const Options &opt)
+{
+    FlightModel model;
+    QString error;
+    if (!loadFlight(opt, &model, &error))
+        return complain(Failure, error);
+    QString folder;
+    if (!checkExchangeFolder(&folder, &error))
+        return complain(Failure, error);
+
+    const ValueWriter writer(opt.writeMode);
+    SteadyRate rate;
+    FailureReporter reporter;
+    bool first = true;
+    int exitCode = Success;
+    const double duration = model.duration();
+
+    QObject::connect(&rate, &SteadyRate::tick, &app, [&](qint64, double dueMs) {
+        if (opt.stopAfter > 0 && dueMs >= opt.stopAfter * 1000) {
+            rate.stop();
+            app.quit();
+            return;
+        }
+        model.advanceTo(std::fmod(opt.from + dueMs / 1000.0, duration));
+        const QByteArray contents[2] = {model.valueVector().toUtf8(), model.radioVector().toUtf8()};
+        for (int file = 0; file < 2; ++file) {
+            const QString path = valueFilePath(file);
+            QString why;
+            if (writer.write(path, contents[file], &why))
+                continue;
+            if (first) {
+                // Nothing has been written yet: the folder is not usable.
+                exitCode = complain(Failure, QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(path), why));
+                rate.stop();
+                app.exit(Failure);
+                return;
+            }
+            reporter.failed(path, why, dueMs);
+        }
+        first = false;
+    });
+    watchForStop(app, 0, [&]() { return rate.elapsedMs(); }, [&]() { rate.stop(); app.quit(); });
+
+    out() << "radod-bridge: playing the flight " << (opt.flightFile.isEmpty() ? FlightModel::builtInName() : opt.flightFile)
+          << " (" << formatTime(duration) << ", looped) from " << formatTime(opt.from) << " at " << opt.rate
+          << " updates per second into " << QDir::toNativeSeparators(folder)
+          << (opt.writeMode == ValueWriter::Atomic ? " (atomic replace)" : " (in place)") << Qt::endl;
+    rate.start(opt.rate);
+    const int loopCode = app.exec();
+    return exitCode != Success ? exitCode : loopCode;
+}
+
+int runRecord(QCoreApplication &app, const Options &opt, const QString &recordingPath)
+{
+    QString folder, error;
+    if (!checkExchangeFolder(&folder, &error))
+        return complain(Failure, error);
+    RecordingWriter recording;
+    const QString comment = QStringLiteral("recorded by radod-bridge from %1 on %2")
+                                .arg(QDir::toNativeSeparators(folder), QDateTime::currentDateTime().toString(Qt::ISODate));
+    if (!recording.open(recordingPath, comment, &error))
+        return complain(Failure, QStringLiteral("cannot write the recording %1: %2").arg(recordingPath, error));
+
+    Pacer clock;
+    clock.start();
+    QFileSystemWatcher watcher;
+    watcher.addPath(folder);
+    QByteArray last[2];
+    bool writeFailed = false;
+
+    // Reads both files and appends what is new. An empty read is the moment
+    // between a writer's truncate and its write, not a content.
+    auto check = [&]() {
+        for (int file = 0; file < 2; ++file) {
+            const QString path = valueFilePath(file);
+            if (!QFileInfo::exists(path))
+                continue;
+            if (!watcher.files().contains(path))
+                watcher.addPath(path);
+            QFile f(path);
+            if (!f.open(QIODevice::ReadOnly))
+                continue;
+            const QByteArray content = f.readAll();
+            if (content.isEmpty() || content == last[file])
+                continue;
+            last[file] = content;
+            if (!recording.append(qint64(clock.elapsedMs()), file, content) && !writeFailed) {
+                writeFailed = true;
+                complain(0, QStringLiteral("cannot write to the recording %1").arg(recordingPath));
+                app.exit(Failure);
+            }
+        }
+    };
+    // A change is read a moment after it is reported, so that the writer has
+    // finished; a slow poll catches what a watcher may miss (network folders,
+    // files replaced while unwatched).
+    QTimer settle;
+    settle.setSingleShot(true);
+    settle.setInterval(2);
+    QObject::connect(&settle, &QTimer::timeout, &app, check);
+    auto changed = [&]() { if (!settle.isActive()) settle.start(); };
+    QObject::connect(&watcher, &QFileSystemWatcher::fileChanged, &app, changed);
+    QObject::connect(&watcher, &QFileSystemWatcher::directoryChanged, &app, changed);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &app, check);
+    poll.start(25);
+
+    watchForStop(app, opt.stopAfter, [&]() { return clock.elapsedMs(); }, [&]() { app.quit(); });
+    out() << "radod-bridge: recording " << QDir::toNativeSeparators(folder) << " into " << recordingPath
+          << " (stop with Ctrl+C)" << Qt::endl;
+    check();
+    const int code = app.exec();
+    check();
+    if (!recording.finish(qint64(clock.elapsedMs())) || writeFailed)
+        return complain(Failure, QStringLiteral("cannot write to the recording %1").arg(recordingPath));
+    out() << "radod-bridge: recorded " << recording.count() << " contents in " << formatTime(clock.elapsedMs() / 1000)
+          << Qt::endl;
+    return code;
+}
+
+int runReplay(QCoreApplication &app, const Options &opt, const QString &recordingPath)
+{
+    QFile file(recordingPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return complain(Failure, QStringLiteral("cannot read the recording %1: %2").arg(recordingPath, file.errorString()));
+    Recording recording;
+    QString error;
+    if (!Recording::parse(file.readAll(), &recording, &error))
+        return complain(Failure, QStringLiteral("%1: %2").arg(recordingPath, error));
+    if (recording.entries.empty())
+        return complain(Failure, QStringLiteral("%1: the recording holds no contents").arg(recordingPath));
+    QString folder;
+    if (!checkExchangeFolder(&folder, &error))
+        return complain(Failure, error);
+
+    const ValueWriter writer(opt.writeMode);
+    FailureReporter reporter;
+    Pacer pacer;
+    size_t next = 0;
+    double offsetMs = 0;
+    bool first = true;
+    int exitCode = Success;
+    // A recording shorter than this still loops at a sane pace.
+    const double loopMs = std::max<double>(recording.durationMs, 100);
+
+    QObject::connect(&pacer, &Pacer::due, &app, [&]() {
+        const double now = pacer.elapsedMs();
+        while (next < recording.entries.size() && offsetMs + double(recording.entries[next].ms) <= now) {
+            const Recording::Entry &e = recording.entries[next++];
+            const QString path = valueFilePath(e.file);
+            QString why;
+            if (writer.write(path, e.content, &why)) {
+                first = false;
+            } else if (first) {
+                exitCode = complain(Failure, QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(path), why));
+                app.exit(Failure);
+                return;
+            } else {
+                reporter.failed(path, why, now);
+            }
+        }
+        if (next == recording.entries.size()) {
+            if (!opt.loop) {
+                app.quit();
+                return;
+            }
+            next = 0;
+            offsetMs += loopMs;
+        }
+        pacer.wakeAt(offsetMs + double(recording.entries[next].ms));
+    });
+    watchForStop(app, opt.stopAfter, [&]() { return pacer.elapsedMs(); }, [&]() { pacer.stop(); app.quit(); });
+
+    out() << "radod-bridge: replaying " << recording.entries.size() << " contents (" << formatTime(loopMs / 1000)
+          << (opt.loop ? ", looped" : "") << ") into " << QDir::toNativeSeparators(folder)
+          << (opt.writeMode == ValueWriter::Atomic ? " (atomic replace)" : " (in place)") << Qt::endl;
+    pacer.start();
+    pacer.wakeAt(double(recording.entries.front().ms));
+    const int code = app.exec();
+    return exitCode != Success ? exitCode : code;
+}
+
+int runDump(const Options &opt)
+{
+    FlightModel model;
+    QString error;
+    if (!loadFlight(opt, &model, &error))
+        return complain(Failure, error);
+    const double to = opt.to >= 0 ? opt.to : model.duration();
+    // Whole multiples of the step, so that long dumps do not drift.
+    for (qint64 i = 0;; ++i) {
+        const double t = opt.from + double(i) * opt.step;
+        if (t > to + 1e-9)
+            break;
+        model.advanceTo(t);
+        out() << QString::number(t, 'f', 3) << '\t' << model.valueVector() << '\t' << model.radioVector() << '\n';
+    }
+    out().flush();
+    return Success;
+}
+
+bool parsePositive(const QString &text, double *value, double most = 1e12)
+{
+    bool ok = false;
+    const double v = text.toDouble(&ok);
+    if (!ok || !std::isfinite(v) || v <= 0 || v > most)
+        return false;
+    *value = v;
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("radod-bridge"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Writes TimedProcessing.txt and TPRadioAvionico.txt into the exchange folder like a simulator bridge.\n\n"
+        "Modes:\n"
+        "  demo             play the built-in flight in real time, looped (default)\n"
+        "  record FILE      append every new content of the two value files to FILE\n"
+        "  replay FILE      write a recording back with its original timing\n"
+        "  dump             print the flight's vectors, one line per step, and write nothing"));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("mode"), QStringLiteral("demo, record, replay or dump"), QStringLiteral("[mode]"));
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("the recording (record, replay)"), QStringLiteral("[file]"));
+    const QCommandLineOption exchangeOpt(QStringLiteral("exchange"),
+        QStringLiteral("Exchange folder (default: RADOD_EXCHANGE_DIR, else ~/Radod/instrumentos; C:\\Radod\\instrumentos on Windows)."),
+        QStringLiteral("dir"));
+    const QCommandLineOption rateOpt(QStringLiteral("rate"), QStringLiteral("Updates per second in demo mode (default 30)."),
+                                     QStringLiteral("n"));
+    const QCommandLineOption atomicOpt(QStringLiteral("atomic"),
+        QStringLiteral("Replace each file by renaming a new one over it, instead of rewriting it in place."));
+    const QCommandLineOption flightOpt(QStringLiteral("flight"), QStringLiteral("Play this flight file instead of the built-in one."),
+                                       QStringLiteral("file"));
+    const QCommandLineOption fromOpt(QStringLiteral("from"), QStringLiteral("Start the flight at this time (seconds or m:ss)."),
+                                     QStringLiteral("time"));
+    const QCommandLineOption toOpt(QStringLiteral("to"), QStringLiteral("dump: last time (default: the end of the flight)."),
+                                   QStringLiteral("time"));
+    const QCommandLineOption stepOpt(QStringLiteral("step"), QStringLiteral("dump: seconds between lines (default 1)."),
+                                     QStringLiteral("seconds"));
+    const QCommandLineOption loopOpt(QStringLiteral("loop"), QStringLiteral("replay: start again at the end."));
+    const QCommandLineOption stopOpt(QStringLiteral("stop-after"), QStringLiteral("Stop after this many seconds."),
+                                     QStringLiteral("seconds"));
+    parser.addOptions({exchangeOpt, rateOpt, atomicOpt, flightOpt, fromOpt, toOpt, stepOpt, loopOpt, stopOpt});
+
+    if (!parser.parse(QCoreApplication::arguments()))
+        return complain(Usage, parser.errorText() + QStringLiteral(" (see --help)"));
+    if (parser.isSet(QStringLiteral("help"))) {
+        out() << parser.helpText();
+        out().flush();
+        return Success;
+    }
+
+    const QStringList args = parser.positionalArguments();
+    const QString mode = args.isEmpty() ? QStringLiteral("demo") : args.first();
+    const bool needsFile = mode == QLatin1String("record") || mode == QLatin1String("replay");
+    if (mode != QLatin1String("demo") && mode != QLatin1String("dump") && !needsFile)
+        return complain(Usage, QStringLiteral("unknown mode '%1': use demo, record, replay or dump").arg(mode));
+    if (needsFile && args.size() < 2)
+        return complain(Usage, QStringLiteral("%1 needs the recording file: radod-bridge %1 FILE").arg(mode));
+    if (args.size() > (needsFile ? 2 : 1))
+        return complain(Usage, QStringLiteral("unexpected argument '%1'").arg(args.at(needsFile ? 2 : 1)));
+
+    Options opt;
+    if (parser.isSet(rateOpt) && !parsePositive(parser.value(rateOpt), &opt.rate, 1000))
+        return complain(Usage, QStringLiteral("--rate takes a number of updates per second above 0 and at most 1000, not '%1'")
+                                   .arg(parser.value(rateOpt)));
+    if (parser.isSet(stopOpt) && !parsePositive(parser.value(stopOpt), &opt.stopAfter))
+        return complain(Usage, QStringLiteral("--stop-after takes a number of seconds above 0, not '%1'").arg(parser.value(stopOpt)));
+    if (parser.isSet(stepOpt) && !parsePositive(parser.value(stepOpt), &opt.step))
+        return complain(Usage, QStringLiteral("--step takes a number of seconds above 0, not '%1'").arg(parser.value(stepOpt)));
+    if (parser.isSet(fromOpt) && !FlightModel::parseTime(parser.value(fromOpt), &opt.from))
+        return complain(Usage, QStringLiteral("--from takes a time such as 90 or 1:30, not '%1'").arg(parser.value(fromOpt)));
+    if (parser.isSet(toOpt) && !FlightModel::parseTime(parser.value(toOpt), &opt.to))
+        return complain(Usage, QStringLiteral("--to takes a time such as 90 or 1:30, not '%1'").arg(parser.value(toOpt)));
+    opt.loop = parser.isSet(loopOpt);
+    opt.writeMode = parser.isSet(atomicOpt) ? ValueWriter::Atomic : ValueWriter::InPlace;
+    opt.flightFile = parser.value(flightOpt);
+    if (parser.isSet(exchangeOpt)) {
+        if (parser.value(exchangeOpt).isEmpty())
+            return complain(Usage, QStringLiteral("--exchange takes a folder"));
+        ExchangeDirectory::setRoot(QDir(parser.value(exchangeOpt)).absolutePath());
+    }
+
+    installStopHandlers();
+    if (mode == QLatin1String("dump"))
+        return runDump(opt);
+    if (mode == QLatin1String("record"))
+        return runRecord(app, opt, args.at(1));
+    if (mode == QLatin1String("replay"))
+        return runReplay(app, opt, args.at(1));
+    return runDemo(app, opt);
+}
