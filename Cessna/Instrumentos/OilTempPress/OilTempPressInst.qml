@@ -1,0 +1,52 @@
+import QtQuick
+import "OilTempPressScale.js" as Scale
+
+// Oil temperature (left) and oil pressure (right): one needle image used
+// twice, pivoting 55 px left and right of the centre, under the cover.
+Item {
+    id: root
+    width: 210
+    height: 210
+
+    property real temp: 0           // oil temperature, deg F
+    property real press: 0          // oil pressure, psi
+
+    readonly property real needleOffset: 55
+
+    Image {
+        objectName: "face"
+        source: "OilPressTempFace.png"
+        width: 210
+        height: 210
+    }
+    Image {
+        objectName: "tempNeedle"
+        source: "OilPressTempNeedle.png"
+        x: -root.needleOffset
+        width: 210
+        height: 210
+        transform: Rotation {
+            origin.x: 105
+            origin.y: 105
+            angle: Scale.tempAngle(root.temp)
+        }
+    }
+    Image {
+        objectName: "pressNeedle"
+        source: "OilPressTempNeedle.png"
+        x: root.needleOffset
+        width: 210
+        height: 210
+        transform: Rotation {
+            origin.x: 105
+            origin.y: 105
+            angle: Scale.pressureAngle(root.press)
+        }
+    }
+    Image {
+        objectName: "cover"
+        source: "OilPressTempCover.png"
+        width: 210
+        height: 210
+    }
+}
