@@ -15,30 +15,38 @@ Item {
     width: 210
     height: 210
 
+    // The ladder moves up to 46 px and the group turns: keep what leaves the
+    // gauge's square from drawing over the neighbouring gauges.
     Item {
-        objectName: "roll"
         width: 210
         height: 210
-        transform: Rotation { origin.x: 105; origin.y: 105; angle: horizon.rollAngle }
+        clip: true
 
-        Image {
-            objectName: "background"
-            source: "horizonteBg.png"
+        Item {
+            objectName: "roll"
             width: 210
             height: 210
-        }
-        Image {
-            objectName: "ladder"
-            source: "attitude_horizon.png"
-            width: 210
-            height: 210
-            transform: Translate { y: horizon.pitchOffset }
-        }
-        Image {
-            objectName: "bankRing"
-            source: "attroll.png"
-            width: 210
-            height: 210
+            transform: Rotation { origin.x: 105; origin.y: 105; angle: horizon.rollAngle }
+
+            Image {
+                objectName: "background"
+                source: "horizonteBg.png"
+                width: 210
+                height: 210
+            }
+            Image {
+                objectName: "ladder"
+                source: "attitude_horizon.png"
+                width: 210
+                height: 210
+                transform: Translate { y: horizon.pitchOffset }
+            }
+            Image {
+                objectName: "bankRing"
+                source: "attroll.png"
+                width: 210
+                height: 210
+            }
         }
     }
     Image {
