@@ -45,6 +45,10 @@ Rectangle {
     property string lockString: typeof lock === "string" ? lock : ""
     property bool flagLock: false
 
+    // The layout window and its menu.
+    readonly property alias layoutWindow: configPanel
+    readonly property alias layoutMenu: configMenu
+
     readonly property var files: typeof fileclass !== "undefined" ? fileclass : null
     readonly property var geometry: typeof viewManager !== "undefined" ? viewManager : null
 
@@ -203,6 +207,7 @@ Rectangle {
 
         Airspeed {
             id: airspeedInst
+            objectName: "airspeedInst"
             x: 440; y: 226
             value: root.num(15)
             is172: root.flag(64)
@@ -210,6 +215,7 @@ Rectangle {
         }
         AltimeterInst {
             id: altimeterInst
+            objectName: "altimeterInst"
             x: 872; y: 226
             altitude: root.num(31)
             barometer: root.num(59)
@@ -217,6 +223,7 @@ Rectangle {
         }
         HorizonteInst {
             id: attitudeInst
+            objectName: "attitudeInst"
             x: 656; y: 226
             altVacuum: root.num(34)
             rotationVacuum: root.num(35)
@@ -224,6 +231,7 @@ Rectangle {
         }
         HeadingInst {
             id: headingInst
+            objectName: "headingInst"
             x: 656; y: 442
             headingMag: root.num(20)
             headingDegMag: root.num(21)
@@ -231,6 +239,7 @@ Rectangle {
         }
         TurnSlipInst {
             id: turnSlipInst
+            objectName: "turnSlipInst"
             x: 440; y: 442
             slipDeg: root.num(32)
             turnrateRoll: root.num(33)
@@ -238,12 +247,14 @@ Rectangle {
         }
         VerticalSpeedInst {
             id: verticalSpeedInst
+            objectName: "verticalSpeedInst"
             x: 872; y: 442
             value: root.num(16)
             GaugeSlot { id: verticalSpeedSlot; panel: root; slot: 5; nominalSize: 210 }
         }
         OilTempPressInst {
             id: oilTempPressInst
+            objectName: "oilTempPressInst"
             x: 8; y: 658
             temp: root.num(0)
             press: root.num(1)
@@ -251,6 +262,7 @@ Rectangle {
         }
         VacAmpInst {
             id: vacAmpInst
+            objectName: "vacAmpInst"
             x: 224; y: 658
             vac: root.num(13)
             amp: root.num(14)
@@ -258,6 +270,7 @@ Rectangle {
         }
         DualFuelInst {
             id: dualFuelInst
+            objectName: "dualFuelInst"
             x: 8; y: 442
             leftFuel: root.num(2)
             rightFuel: root.num(3)
@@ -265,6 +278,7 @@ Rectangle {
         }
         EgtFuelFlowInst {
             id: egtFuelFlowInst
+            objectName: "egtFuelFlowInst"
             x: 224; y: 442
             fuelGalhour: root.num(7)
             egtDeg: root.num(9)
@@ -272,6 +286,7 @@ Rectangle {
         }
         DavtronInst {
             id: davtronInst
+            objectName: "davtronInst"
             x: 224; y: 226
             temp: root.num(4)
             minute: root.num(5)
@@ -280,12 +295,14 @@ Rectangle {
         }
         RpmInst {
             id: rpmInst
+            objectName: "rpmInst"
             x: 872; y: 658
             value: root.num(17)
             GaugeSlot { id: rpmSlot; panel: root; slot: 11; nominalSize: 210 }
         }
         VorInst {
             id: vorInst
+            objectName: "vorInst"
             x: 1088; y: 226
             hDefDot: root.num(22)
             vDefDot: root.num(23)
@@ -296,6 +313,7 @@ Rectangle {
         }
         ObsInst {
             id: obsInst
+            objectName: "obsInst"
             x: 1088; y: 442
             obs_hDefDot: root.num(28)
             nav2sig: root.num(29)
@@ -305,6 +323,7 @@ Rectangle {
         }
         AdfInst {
             id: adfInst
+            objectName: "adfInst"
             x: 1088; y: 658
             heading: root.num(11)
             needle: root.num(12)
@@ -312,6 +331,7 @@ Rectangle {
         }
         LinearCompassInst {
             id: linearCompInst
+            objectName: "linearCompInst"
             x: 1117; y: 79
             value: root.num(43)
             // Only the tape's window at the left shows anything.
@@ -319,6 +339,7 @@ Rectangle {
         }
         AnnunciatorInst {
             id: annInst
+            objectName: "annInst"
             x: 650; y: 79
             lowVoltWarn: root.num(36)
             oilPressure: root.num(37)
@@ -333,6 +354,7 @@ Rectangle {
         }
         MarkerBeaconInst {
             id: markerInst
+            objectName: "markerInst"
             x: 8; y: 77
             outer: root.num(44)
             middle: root.num(45)
@@ -341,6 +363,7 @@ Rectangle {
         }
         PlateInst {
             id: plateInst
+            objectName: "plateInst"
             x: 336; y: 77
             // Keeps the text storable: what the field shows is what is stored.
             onTextoChanged: {
@@ -358,6 +381,7 @@ Rectangle {
         }
         HSI {
             id: hsiInst
+            objectName: "hsiInst"
             x: 8; y: 226
             heading: root.num(10)
             cdi_dots: root.num(22)
@@ -370,6 +394,7 @@ Rectangle {
         }
         TrimInst {
             id: trimInst
+            objectName: "trimInst"
             x: 500; y: 687
             trim: root.num(50)
             flaps: root.num(51)
@@ -377,6 +402,7 @@ Rectangle {
         }
         DME {
             id: dmeInst
+            objectName: "dmeInst"
             x: 600; y: 687
             nav1Dme: root.text(66, "88.8")
             nav1Min: root.text(67, "88.8")

@@ -189,6 +189,7 @@ Rectangle {
 
         Item {
             id: focusHolder
+            objectName: "focusHolder"
             anchors.fill: parent
             focus: true
         }
