@@ -1,0 +1,2 @@
+# The compact radio settings menu.
+radod_mount()
