@@ -226,7 +226,6 @@ RADOD_ARTWORK("Cessna/Instrumentos/Altimeter/altimeterback.png", kGauge, [](QPai
     face(p, c, 95);
     ticks(p, c, 91, 6, 1.1, anglesOf(0, 980, 20, hundredHand));
     ticks(p, c, 91, 11, 2.2, anglesOf(0, 900, 100, hundredHand));
-    ticks(p, c, 91, 8, 1.5, anglesOf(50, 950, 100, hundredHand));
     for (int digit = 0; digit <= 9; ++digit)
         numeral(p, c, 71, hundredHand(digit * 100), QString::number(digit), 16, colour::white,
                 false, Typeface::SansBold);

@@ -1,0 +1,303 @@
+// The artwork against the documents: every image the resource tree expects has
+// a description in the generator, and the marks drawn on the flight gauges'
+// faces sit exactly where the documents turn their needles (or bring their
+// cards and ladders) for the value each mark stands for.
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QSet>
+#include <QtMath>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const QString kGauges = QStringLiteral("qrc:/Cessna/Instrumentos/");
+
+// A gauge document, created without a window.
+class Gauge
+{
+public:
+    explicit Gauge(QQmlEngine &engine, const QString &document)
+    {
+        QQmlComponent component(&engine, QUrl(kGauges + document));
+        m_root.reset(qobject_cast<QQuickItem *>(component.create()));
+        if (!m_root)
+            qWarning() << component.errorString();
+    }
+    QQuickItem *root() const { return m_root.get(); }
+    QQuickItem *layer(const QString &name) const
+    {
+        return m_root ? m_root->findChild<QQuickItem *>(name) : nullptr;
+    }
+    void set(const char *property, const QVariant &value) { m_root->setProperty(property, value); }
+
+private:
+    std::unique_ptr<QQuickItem> m_root;
+};
+
+// The image an Image layer shows, read from the resource tree.
+QImage imageOf(const QQuickItem *layer)
+{
+    const QUrl source = layer->property("source").toUrl();
+    const QUrl resolved = qmlContext(layer)->resolvedUrl(source);
+    return QImage(QLatin1Char(':') + resolved.path());
+}
+
+// Whether a white mark covers the image point that shows at layer point `at`
+// (within a pixel).
+bool whiteAt(const QImage &image, const QQuickItem *layer, QPointF at)
+{
+    const double sx = image.width() / layer->width(), sy = image.height() / layer->height();
+    const QPoint px(qRound(at.x() * sx), qRound(at.y() * sy));
+    for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx) {
+            const QPoint p = px + QPoint(dx, dy);
+            if (!image.valid(p))
+                continue;
+            const QColor c = image.pixelColor(p);
+            if (c.alpha() > 200 && c.red() > 185 && c.green() > 185 && c.blue() > 185)
+                return true;
+        }
+    }
+    return false;
+}
+
+QPointF polar(QPointF centre, double radius, double angleDeg)
+{
+    const double a = qDegreesToRadians(angleDeg);
+    return centre + QPointF(radius * std::sin(a), -radius * std::cos(a));
+}
+
+// Direction (degrees clockwise from twelve o'clock) from `pivot` to `point`.
+double bearing(QPointF pivot, QPointF point)
+{
+    const QPointF d = point - pivot;
+    return qRadiansToDegrees(std::atan2(d.x(), -d.y()));
+}
+
+} // namespace
+
+class TestArtwork : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyExpectedImageIsDescribed();
+    void marksUnderNeedles_data();
+    void marksUnderNeedles();
+    void marksUnderFixedIndex_data();
+    void marksUnderFixedIndex();
+    void pitchMarksAtCentre_data();
+    void pitchMarksAtCentre();
+
+private:
+    QQmlEngine m_engine;
+};
+
+// The build lists the images its resource tree mounts; the generator must
+// describe each (it draws a magenta stand-in for the others).
+void TestArtwork::everyExpectedImageIsDescribed()
+{
+    QFile expectedFile(QStringLiteral(RADOD_BIN_DIR "/../artwork-expected.txt"));
+    QVERIFY2(expectedFile.open(QIODevice::ReadOnly | QIODevice::Text), "artwork-expected.txt is missing");
+    const QStringList expected = QString::fromUtf8(expectedFile.readAll()).split('\n', Qt::SkipEmptyParts);
+    QVERIFY(!expected.isEmpty());
+
+    QProcess generator;
+    generator.start(QStringLiteral(RADOD_BIN_DIR "/radod-artwork"), {QStringLiteral("--list")});
+    QVERIFY(generator.waitForFinished(60000));
+    QCOMPARE(generator.exitCode(), 0);
+    QSet<QString> described;
+    const QStringList lines = QString::fromUtf8(generator.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    for (const QString &line : lines)
+        described.insert(line.section(' ', 0, 0));
+
+    QStringList missing;
+    for (const QString &path : expected)
+        if (!described.contains(path))
+            missing << path;
+    QVERIFY2(missing.isEmpty(), qPrintable("no description for: " + missing.join(", ")));
+}
+
+// A needle set to a value must point at the face's mark for that value: the ray
+// from the pivot through the needle's tip crosses a white mark at `radius`, and
+// no mark 2.5 degrees to either side.
+void TestArtwork::marksUnderNeedles_data()
+{
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<QVariantMap>("inputs");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("needle");
+    QTest::addColumn<QPointF>("tip");   // in the needle layer
+    QTest::addColumn<QPointF>("pivot"); // in the gauge
+    QTest::addColumn<QString>("face");
+    QTest::addColumn<double>("radius");
+
+    const auto rows = [](const char *tag, const QString &doc, const QVariantMap &inputs,
+                         const QString &input, const QVector<double> &values, const QString &needle,
+                         QPointF tip, QPointF pivot, const QString &face, double radius) {
+        for (double v : values)
+            QTest::addRow("%s %g", tag, v) << doc << inputs << input << v << needle << tip << pivot
+                                           << face << radius;
+    };
+    QVector<double> knots;
+    for (int kt = 40; kt <= 200; kt += 5)
+        knots << kt;
+    rows("airspeed 172", "Airspeed/Airspeed.qml", {{"is172", true}}, "value", knots, "needle",
+         {8, 2}, {106, 107}, "face", 84);
+    rows("airspeed 210", "Airspeed/Airspeed.qml", {{"is172", false}}, "value", knots, "needle",
+         {8, 2}, {106, 107}, "face", 84);
+
+    QVector<double> wide;
+    for (int kt = 40; kt <= 260; kt += 5)
+        wide << kt;
+    rows("airspeed B58", "AirspeedB58/AirspeedB58.qml", {}, "value", wide, "needle", {105, 25},
+         {105, 105}, "face", 86);
+
+    QVector<double> hundreds, thousands, tenThousands;
+    for (int ft = 0; ft < 1000; ft += 20)
+        hundreds << 3000 + ft;
+    for (int k = 0; k <= 9; ++k) {
+        thousands << k * 1000.0;
+        tenThousands << k * 10000.0;
+    }
+    rows("altimeter 100-ft hand", "Altimeter/AltimeterInst.qml", {}, "altitude", hundreds, "hundred",
+         {84, 4}, {105, 105}, "dial", 88);
+    rows("altimeter 1000-ft hand", "Altimeter/AltimeterInst.qml", {}, "altitude", thousands,
+         "thousand", {105, 65}, {105, 105}, "dial", 88);
+    rows("altimeter 10000-ft pointer", "Altimeter/AltimeterInst.qml", {}, "altitude", tenThousands,
+         "tenThousand", {105, 30}, {105, 105}, "dial", 88);
+
+    QVector<double> climb;
+    for (int fpm = -2000; fpm <= 2000; fpm += 100)
+        climb << fpm;
+    rows("vertical speed", "VerticalSpeed/VerticalSpeedInst.qml", {}, "value", climb, "needle",
+         {8, 4}, {106, 105}, "face", 87);
+
+    // The turn coordinator's wing tips against the level and standard-rate marks.
+    rows("turn right wing", "TurnSlip/TurnSlipInst.qml", {}, "turnrateRoll", {0, 20}, "aeroplane",
+         {191, 105}, {105, 105}, "face", 84);
+    rows("turn left wing", "TurnSlip/TurnSlipInst.qml", {}, "turnrateRoll", {0, -20}, "aeroplane",
+         {19, 105}, {105, 105}, "face", 84);
+}
+
+void TestArtwork::marksUnderNeedles()
+{
+    QFETCH(QString, document);
+    QFETCH(QVariantMap, inputs);
+    QFETCH(QString, input);
+    QFETCH(double, value);
+    QFETCH(QString, needle);
+    QFETCH(QPointF, tip);
+    QFETCH(QPointF, pivot);
+    QFETCH(QString, face);
+    QFETCH(double, radius);
+
+    Gauge gauge(m_engine, document);
+    QVERIFY(gauge.root());
+    for (auto i = inputs.cbegin(); i != inputs.cend(); ++i)
+        gauge.set(qPrintable(i.key()), i.value());
+    // Change the input first: some layers follow changes only.
+    gauge.set(qPrintable(input), value + 0.5);
+    gauge.set(qPrintable(input), value);
+
+    QQuickItem *needleLayer = gauge.layer(needle);
+    QQuickItem *faceLayer = gauge.layer(face);
+    QVERIFY(needleLayer && faceLayer);
+    const QImage image = imageOf(faceLayer);
+    QVERIFY(!image.isNull());
+
+    const double direction = bearing(pivot, needleLayer->mapToItem(gauge.root(), tip));
+    const auto markAt = [&](double angle) {
+        const QPointF atGauge = polar(pivot, radius, angle);
+        return whiteAt(image, faceLayer, faceLayer->mapFromItem(gauge.root(), atGauge));
+    };
+    QVERIFY2(markAt(direction), qPrintable(QStringLiteral("no mark under the needle at %1°").arg(direction)));
+    QVERIFY2(!markAt(direction - 2.5) && !markAt(direction + 2.5),
+             qPrintable(QStringLiteral("marks beside the needle at %1°").arg(direction)));
+}
+
+// Cards and rings that turn under a fixed index: set to a value, the card's
+// mark for that value lies under the index (and no mark a few degrees aside).
+void TestArtwork::marksUnderFixedIndex_data()
+{
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("card");
+    QTest::addColumn<double>("radius"); // of the probe, at twelve o'clock about (105, 105)
+    QTest::addColumn<double>("aside");
+
+    for (int h = 0; h < 360; h += 5)
+        QTest::addRow("heading %d", h) << "Heading/HeadingInst.qml" << "headingMag" << double(h)
+                                       << "card" << 88.0 << 2.5;
+    for (int b : {-90, -60, -45, -30, -20, -10, 0, 10, 20, 30, 45, 60, 90})
+        QTest::addRow("bank %d", b) << "Attitude/HorizonteInst.qml" << "rotationVacuum" << double(b)
+                                    << "bankRing" << 90.0 << 4.5;
+}
+
+void TestArtwork::marksUnderFixedIndex()
+{
+    QFETCH(QString, document);
+    QFETCH(QString, input);
+    QFETCH(double, value);
+    QFETCH(QString, card);
+    QFETCH(double, radius);
+    QFETCH(double, aside);
+
+    Gauge gauge(m_engine, document);
+    QVERIFY(gauge.root());
+    gauge.set(qPrintable(input), value);
+    QQuickItem *cardLayer = gauge.layer(card);
+    QVERIFY(cardLayer);
+    const QImage image = imageOf(cardLayer);
+    QVERIFY(!image.isNull());
+    const auto markAt = [&](double angle) {
+        const QPointF atGauge = polar(QPointF(105, 105), radius, angle);
+        return whiteAt(image, cardLayer, cardLayer->mapFromItem(gauge.root(), atGauge));
+    };
+    QVERIFY2(markAt(0), "no mark under the index");
+    QVERIFY2(!markAt(-aside) && !markAt(aside), "marks beside the index");
+}
+
+// The attitude indicator's ladder: at each marked pitch the mark (or the
+// horizon line at zero) crosses the centre, where the miniature aeroplane is.
+void TestArtwork::pitchMarksAtCentre_data()
+{
+    QTest::addColumn<double>("pitch");
+    QTest::addColumn<double>("bank");
+    for (int p : {-20, -15, -10, -5, 0, 5, 10, 15, 20})
+        for (int b : {0, 35})
+            QTest::addRow("pitch %d bank %d", p, b) << double(p) << double(b);
+}
+
+void TestArtwork::pitchMarksAtCentre()
+{
+    QFETCH(double, pitch);
+    QFETCH(double, bank);
+    Gauge gauge(m_engine, QStringLiteral("Attitude/HorizonteInst.qml"));
+    QVERIFY(gauge.root());
+    gauge.set("altVacuum", pitch);
+    gauge.set("rotationVacuum", bank);
+    QQuickItem *ladder = gauge.layer(QStringLiteral("ladder"));
+    QVERIFY(ladder);
+    const QImage image = imageOf(ladder);
+    QVERIFY(!image.isNull());
+    // The nearest marks are 4.5 px apart (15 and 20 degrees nose up).
+    const auto markAt = [&](double below) {
+        const QPointF atGauge = polar(QPointF(105, 105), below, 180 - bank);
+        return whiteAt(image, ladder, ladder->mapFromItem(gauge.root(), atGauge));
+    };
+    QVERIFY2(markAt(0), "no pitch mark at the centre");
+    QVERIFY2(!markAt(-2.2) && !markAt(2.2), "pitch marks beside the centre");
+}
+
+QTEST_MAIN(TestArtwork)
+#include "tst_artwork.moc"
