@@ -228,16 +228,26 @@ void hub(QPainter &p, QPointF c, double r, QColor colour)
 
 void glass(QPainter &p, QPointF c, double r)
 {
-    QLinearGradient g(c - QPointF(r, r), c);
-    g.setColorAt(0, QColor(255, 255, 255, 38));
-    g.setColorAt(1, QColor(255, 255, 255, 0));
+    // A soft sheen towards the upper left that fades out before the centre,
+    // and a faint darkening at the rim: no hard edges over the dial.
+    p.save();
+    QPainterPath disk;
+    disk.addEllipse(c, r, r);
+    p.setClipPath(disk, Qt::IntersectClip);
     p.setPen(Qt::NoPen);
-    p.setBrush(g);
-    QPainterPath path;
-    path.addEllipse(c, r, r);
-    QPainterPath cut;
-    cut.addEllipse(c + QPointF(r * 0.35, r * 0.35), r * 1.05, r * 1.05);
-    p.drawPath(path.subtracted(cut));
+    const QPointF hot = c + QPointF(-r * 0.55, -r * 0.6);
+    QRadialGradient sheen(hot, r * 0.9);
+    sheen.setColorAt(0, QColor(255, 255, 255, 34));
+    sheen.setColorAt(0.5, QColor(255, 255, 255, 14));
+    sheen.setColorAt(1, QColor(255, 255, 255, 0));
+    p.setBrush(sheen);
+    p.drawEllipse(hot, r * 0.9, r * 0.9);
+    QRadialGradient rim(c, r);
+    rim.setColorAt(0.88, QColor(0, 0, 0, 0));
+    rim.setColorAt(1, QColor(0, 0, 0, 60));
+    p.setBrush(rim);
+    p.drawEllipse(c, r, r);
+    p.restore();
 }
 
 } // namespace art
