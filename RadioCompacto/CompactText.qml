@@ -24,6 +24,7 @@ Item {
     }
     SegmentText {
         id: lit
+        objectName: "lit"
         place: item.place
         fonts: item.fonts
     }
