@@ -1,0 +1,1 @@
+import "qrc:/Classes"; ModulePlaceholder { title: "Baron"; valueText: TimedProcessing; lockText: lock }

@@ -1,0 +1,1 @@
+import "qrc:/Classes"; ModulePlaceholder { title: "Annunciator"; valueText: TimedProcessing; lockText: lock }

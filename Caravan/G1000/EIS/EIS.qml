@@ -1,0 +1,1 @@
+import "qrc:/Classes"; ModulePlaceholder { title: "EIS"; valueText: TimedProcessing; lockText: lock }

@@ -1,0 +1,1 @@
+import "qrc:/Classes"; ModulePlaceholder { title: "ReferencesScreen"; valueText: TimedProcessing; lockText: lock }

@@ -1,0 +1,1 @@
+import "qrc:/Classes"; ModulePlaceholder { title: "SpeedReferences"; valueText: TimedProcessing; lockText: lock }

@@ -1,0 +1,1 @@
+import "qrc:/Classes"; ModulePlaceholder { title: "Caravan"; valueText: TimedProcessing; lockText: lock }

@@ -1,0 +1,1 @@
+import "qrc:/Classes"; ModulePlaceholder { title: "StandBy"; valueText: TimedProcessing; lockText: lock }

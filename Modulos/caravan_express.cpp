@@ -1,0 +1,3 @@
+#include "caravan_express.h"
+
+caravan_express::caravan_express() : QQmlApplicationEngine(nullptr) {}
