@@ -181,10 +181,18 @@ Rectangle {
         configPanel.requestActivate()
     }
 
-    onConfigChanged: updateInsts(config)
+    // Set once the document has been created: from then on every new layout
+    // string is applied (the first one is applied by onCompleted).
+    property bool created: false
+
+    onConfigChanged: {
+        if (created)
+            updateInsts(config)
+    }
     onLockStringChanged: flagLock = lockString === "1"
 
     Component.onCompleted: {
+        created = true
         if (config !== "")
             updateInsts(config)
         if (typeof lock === "string")

@@ -158,9 +158,16 @@ Rectangle {
     Shortcut { sequence: "+"; onActivated: root.step(sizeField, 1) }
     Shortcut { sequence: "-"; onActivated: root.step(sizeField, -1) }
 
+    // A label gets the width up to its control; where the system font is too
+    // wide for that at 26 px, the text is made smaller instead of running
+    // under the control.
     component MenuLabel: Label {
         color: "white"
         font.pixelSize: 26
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: 14
+        height: 35
+        verticalAlignment: Text.AlignVCenter
     }
     component WhiteBackground: Rectangle {
         radius: 10
@@ -226,21 +233,21 @@ Rectangle {
         x: 9
         y: 11
 
-        MenuLabel { x: 595; y: 540; text: qsTr("Position X: ") }
+        MenuLabel { x: 595; y: 540; width: 127; text: qsTr("Position X: ") }
         NumberField {
             id: xField
             objectName: "xField"
             x: 722; y: 540
             onTextChanged: root.updateTextFile(4 * root.instId, text)
         }
-        MenuLabel { x: 596; y: 600; text: qsTr("Position Y: ") }
+        MenuLabel { x: 596; y: 600; width: 126; text: qsTr("Position Y: ") }
         NumberField {
             id: yField
             objectName: "yField"
             x: 722; y: 600
             onTextChanged: root.updateTextFile(4 * root.instId + 1, text)
         }
-        MenuLabel { x: 368; y: 600; text: qsTr("Size: ") }
+        MenuLabel { x: 368; y: 600; width: 62; text: qsTr("Size: ") }
         NumberField {
             id: sizeField
             objectName: "sizeField"
@@ -248,7 +255,7 @@ Rectangle {
             onTextChanged: root.updateTextFile(4 * root.instId + 2, text)
         }
 
-        MenuLabel { x: 368; y: 540; text: qsTr("Visible: ") }
+        MenuLabel { x: 368; y: 540; width: 92; text: qsTr("Visible: ") }
         TickBox {
             id: visibleBox
             objectName: "visibleBox"
@@ -262,14 +269,14 @@ Rectangle {
             }
         }
 
-        MenuLabel { x: 620; y: 665; text: qsTr("Lock: ") }
+        MenuLabel { x: 620; y: 665; width: 60; text: qsTr("Lock: ") }
         TickBox {
             id: lockBox
             objectName: "lockBox"
             x: 680; y: 665
             onToggled: root.setLockFile(CessnaLayout.lockPath, checked)
         }
-        MenuLabel { x: 730; y: 665; width: 93; height: 35; text: qsTr("Screen: ") }
+        MenuLabel { x: 730; y: 665; width: 85; height: 35; text: qsTr("Screen: ") }
         TickBox {
             id: screenBox
             objectName: "screenBox"

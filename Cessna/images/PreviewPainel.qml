@@ -14,8 +14,8 @@ Rectangle {
 
     readonly property real pixelsPerUnit: 2
     readonly property size frame: Qt.size(800, 526)
-    readonly property real panelScale: 0.605
-    readonly property point panelOffset: Qt.point(5, -14)
+    readonly property real panelScale: 0.6
+    readonly property point panelOffset: Qt.point(0, -20)
 
     // The panel, once loaded (for the tests).
     readonly property Item panel: panelLoader.item
