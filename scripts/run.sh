@@ -1,8 +1,57 @@
 #!/usr/bin/env bash
-# Builds the suite and starts it on the exchange folder
-# (RADOD_EXCHANGE_DIR, or ~/Radod/instrumentos).
+# Builds everything, starts the demo bridge in the background and the suite in
+# the foreground, both on the same exchange folder (RADOD_EXCHANGE_DIR, or
+# ~/Radod/instrumentos), and stops the bridge when the suite exits.
+#
+#   scripts/run.sh                         the suite, flying the demo flight
+#   RADOD_DEMO_BRIDGE=0 scripts/run.sh     the suite alone, for a real bridge
+#   RADOD_BRIDGE_ARGS="--rate 10 --from 5:00" scripts/run.sh
+#                                          options for the demo bridge
+# Arguments are passed on to the suite.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh
 BUILD_DIR=${BUILD_DIR:-build}
-exec "$BUILD_DIR/bin/radod-panels" "$@"
+export RADOD_EXCHANGE_DIR="${RADOD_EXCHANGE_DIR:-$HOME/Radod/instrumentos}"
+mkdir -p "$RADOD_EXCHANGE_DIR"
+
+bridge_pid=""
+marker=""
+cleanup() {
+  if [ -n "$bridge_pid" ]; then
+    kill "$bridge_pid" 2>/dev/null || true
+    wait "$bridge_pid" 2>/dev/null || true
+  fi
+  if [ -n "$marker" ]; then
+    rm -f "$marker"
+  fi
+}
+trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+if [ "${RADOD_DEMO_BRIDGE:-1}" != 0 ]; then
+  marker=$(mktemp)
+  # shellcheck disable=SC2086  # the options are split into words on purpose
+  "$BUILD_DIR/bin/radod-bridge" demo --exchange "$RADOD_EXCHANGE_DIR" ${RADOD_BRIDGE_ARGS:-} &
+  bridge_pid=$!
+  # Wait for the bridge's first update, so that the suite starts on live
+  # value files; a bridge that gives up has said why.
+  for _ in $(seq 100); do
+    if ! kill -0 "$bridge_pid" 2>/dev/null; then
+      status=0
+      wait "$bridge_pid" || status=$?
+      bridge_pid=""
+      echo "run.sh: the demo bridge stopped (exit status $status); see its message above" >&2
+      exit $(( status == 0 ? 1 : status ))
+    fi
+    if [ "$RADOD_EXCHANGE_DIR/TimedProcessing.txt" -nt "$marker" ]; then
+      break
+    fi
+    sleep 0.1
+  done
+fi
+
+status=0
+"$BUILD_DIR/bin/radod-panels" "$@" || status=$?
+exit "$status"
