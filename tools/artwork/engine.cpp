@@ -235,8 +235,8 @@ RADOD_ARTWORK("Cessna/Instrumentos/EgtFuelFlow/EGT.png", QSizeF(210, 210), [](QP
     scaleTicks(p, left, r, 6, 1.2, egt, 975, egtHigh, 25);
     scaleTicks(p, left, r, 11, 2.2, egt, 1000, 1300, 100);
     scaleNumerals(p, left, r - 20, egt, {1000, 1100, 1200, 1300}, 8.5, 100);
-    art::label(p, left + QPointF(0, 45), QStringLiteral("EGT"), 10);
-    art::label(p, left + QPointF(0, 55), QStringLiteral("\u00B0F x100"), 5.5,
+    art::label(p, left + QPointF(5, 50), QStringLiteral("EGT"), 10);
+    art::label(p, left + QPointF(5, 60), QStringLiteral("\u00B0F x100"), 5.5,
                QColor(200, 200, 196), art::Typeface::Sans);
 
     // Fuel flow: the low end to 5 gal/h is compressed.
@@ -246,8 +246,8 @@ RADOD_ARTWORK("Cessna/Instrumentos/EgtFuelFlow/EGT.png", QSizeF(210, 210), [](QP
     art::ticks(p, right, r, 11, 2.2, anglesOf(flow, {0, 5, 10, 15, maxFlow}));
     scaleNumerals(p, right, r - 20, flow, {5, 10, 15, maxFlow}, 9);
     art::numeral(p, right, r + 7, flow(0), QStringLiteral("0"), 7.5);
-    art::label(p, right + QPointF(0, 45), QStringLiteral("FUEL FLOW"), 6.5);
-    art::label(p, right + QPointF(0, 55), QStringLiteral("GAL/HR"), 5.5,
+    art::label(p, right + QPointF(2, 50), QStringLiteral("FUEL FLOW"), 6);
+    art::label(p, right + QPointF(2, 60), QStringLiteral("GAL/HR"), 5.5,
                QColor(200, 200, 196), art::Typeface::Sans);
 });
 
