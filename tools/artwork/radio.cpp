@@ -7,8 +7,6 @@
 #include <QFontMetricsF>
 #include <QHash>
 #include <QLinearGradient>
-#include <QPainterPath>
-#include <QRadialGradient>
 
 namespace {
 
@@ -259,60 +257,42 @@ RADOD_ARTWORK("RadioCompacto/images/FUNDO5.png", QSizeF(340, 779), [](QPainter &
 
 // ---- settings menus --------------------------------------------------------
 
-// Carbon fibre: a 2/2 twill of small tows, each shaded across its weave, with
-// broad diagonal sheen bands.
-void carbon(QPainter &p, const QSizeF &size)
+// The radio menus wear the suite's menu look: the carbon fibre background and
+// the green tick of the Cessna layout menu, drawn by that menu's descriptions,
+// scaled uniformly to cover `size` and centred on it.
+void drawAs(QPainter &p, const QString &path, const QSizeF &size)
 {
-    const double cell = 6;
-    p.fillRect(QRectF(QPointF(0, 0), size), QColor(16, 16, 17));
-    for (int row = 0; row * cell < size.height(); ++row) {
-        for (int col = 0; col * cell < size.width(); ++col) {
-            const QRectF r(col * cell, row * cell, cell, cell);
-            const bool across = ((col + row) / 2) % 2 == 0;
-            QLinearGradient g(across ? r.topLeft() : r.topLeft(), across ? r.bottomLeft() : r.topRight());
-            g.setColorAt(0, QColor(20, 20, 22));
-            g.setColorAt(0.5, across ? QColor(44, 44, 47) : QColor(34, 34, 37));
-            g.setColorAt(1, QColor(14, 14, 15));
-            p.fillRect(r.adjusted(0.3, 0.3, -0.3, -0.3), g);
-        }
+    for (const art::ImageSpec &spec : art::images()) {
+        if (spec.path != path)
+            continue;
+        const double s = qMax(size.width() / spec.size.width(), size.height() / spec.size.height());
+        p.save();
+        p.setClipRect(QRectF(QPointF(0, 0), size));
+        p.translate((size.width() - spec.size.width() * s) / 2, (size.height() - spec.size.height() * s) / 2);
+        p.scale(s, s);
+        spec.paint(p);
+        p.restore();
+        return;
     }
-    for (double offset = -size.height(); offset < size.width(); offset += 90) {
-        QPainterPath band;
-        band.moveTo(offset, size.height());
-        band.lineTo(offset + size.height(), 0);
-        band.lineTo(offset + size.height() + 28, 0);
-        band.lineTo(offset + 28, size.height());
-        band.closeSubpath();
-        p.fillPath(band, QColor(255, 255, 255, 7));
-    }
+    qFatal("artwork: no description of %s", qPrintable(path));
 }
+
+const QSizeF menuSize(630, 450);
+const QSizeF tickSize(32, 32);
 
 void menuBackground(QPainter &p)
 {
-    const QSizeF size(630, 450);
-    carbon(p, size);
-    QRadialGradient vignette(QPointF(315, 225), 420);
-    vignette.setColorAt(0.6, QColor(0, 0, 0, 0));
-    vignette.setColorAt(1, QColor(0, 0, 0, 120));
-    p.fillRect(QRectF(QPointF(0, 0), size), vignette);
+    drawAs(p, QStringLiteral("Cessna/images/bg_config.jpg"), menuSize);
 }
 
-// A green tick on white.
 void tick(QPainter &p)
 {
-    p.fillRect(QRectF(0, 0, 32, 32), Qt::white);
-    QPainterPath path;
-    path.moveTo(6, 17);
-    path.lineTo(13, 24);
-    path.lineTo(26, 8);
-    p.setPen(QPen(QColor(40, 160, 60), 4.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(path);
+    drawAs(p, QStringLiteral("Cessna/images/check.jpg"), tickSize);
 }
 
-RADOD_ARTWORK("RadioAvionico/images/bg_config.jpg", QSizeF(630, 450), menuBackground);
-RADOD_ARTWORK("RadioCompacto/images/bg_config.jpg", QSizeF(630, 450), menuBackground);
-RADOD_ARTWORK("RadioAvionico/images/check.jpg", QSizeF(32, 32), tick);
-RADOD_ARTWORK("RadioCompacto/images/check.jpg", QSizeF(32, 32), tick);
+RADOD_ARTWORK("RadioAvionico/images/bg_config.jpg", menuSize, menuBackground);
+RADOD_ARTWORK("RadioCompacto/images/bg_config.jpg", menuSize, menuBackground);
+RADOD_ARTWORK("RadioAvionico/images/check.jpg", tickSize, tick);
+RADOD_ARTWORK("RadioCompacto/images/check.jpg", tickSize, tick);
 
 } // namespace
