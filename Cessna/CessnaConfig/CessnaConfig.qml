@@ -178,8 +178,14 @@ Rectangle {
     component NumberField: TextField {
         width: 80
         height: 35
-        padding: 4
+        // The style's own paddings and insets would push the text out of
+        // this small field.
+        topPadding: 0
+        bottomPadding: 0
         leftPadding: 8
+        rightPadding: 8
+        topInset: 0
+        bottomInset: 0
         color: "black"
         font.pixelSize: 20
         verticalAlignment: TextInput.AlignVCenter
