@@ -47,6 +47,8 @@ void setSourceRoot(const QString &root);
 
 // Evaluates a script of the source tree (a gauge's scale table, say) and returns
 // its global object, so that the artwork uses the very numbers the document uses.
+// The script may `.import "qrc:/Classes/Interpolate.js" as Logic` (or a file
+// relative to it), as a document's library script does.
 QJSValue script(const QString &relativePath);
 // Calls a function of such a script with numeric arguments.
 double call(const QString &relativePath, const QString &function, const QVector<double> &args);

@@ -1,6 +1,9 @@
 #include "artwork.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QFontDatabase>
 #include <QJSEngine>
 #include <QPainterPath>
@@ -49,6 +52,45 @@ void setSourceRoot(const QString &root)
     sourceRootRef() = root;
 }
 
+namespace {
+// The code of a script of the source tree as QJSEngine can run it: without its
+// ".pragma library" line, and with each `.import "File.js" as Name` replaced by
+// `var Name = {...}` holding that file's top-level functions and variables
+// (a "qrc:/" path names the file of the source tree at that path; any other
+// path is relative to the importing script).
+QString scriptCode(const QString &relativePath, int depth)
+{
+    QFile file(sourceRoot() + QLatin1Char('/') + relativePath);
+    if (depth > 8 || !file.open(QIODevice::ReadOnly))
+        qFatal("artwork: cannot read %s", qPrintable(file.fileName()));
+    QString code = QString::fromUtf8(file.readAll());
+    code.remove(QStringLiteral(".pragma library"));
+    static const QRegularExpression importLine(
+        QStringLiteral("^\\s*\\.import\\s+\"([^\"]+\\.js)\"\\s+as\\s+(\\w+)\\s*$"),
+        QRegularExpression::MultilineOption);
+    static const QRegularExpression topLevelName(
+        QStringLiteral("^(?:function|var)\\s+(\\w+)"), QRegularExpression::MultilineOption);
+    QRegularExpressionMatch m;
+    while ((m = importLine.match(code)).hasMatch()) {
+        QString path = m.captured(1);
+        if (path.startsWith(QLatin1String("qrc:/")))
+            path = path.mid(5);
+        else
+            path = QFileInfo(relativePath).path() + QLatin1Char('/') + path;
+        const QString imported = scriptCode(QDir::cleanPath(path), depth + 1);
+        QStringList exports;
+        for (auto it = topLevelName.globalMatch(imported); it.hasNext();) {
+            const QString name = it.next().captured(1);
+            exports << QStringLiteral("%1: typeof %1 === \"undefined\" ? undefined : %1").arg(name);
+        }
+        code.replace(m.capturedStart(), m.capturedLength(),
+                     QStringLiteral("var %1 = (function () {\n%2\nreturn {%3};\n})();")
+                         .arg(m.captured(2), imported, exports.join(QStringLiteral(", "))));
+    }
+    return code;
+}
+} // namespace
+
 QJSValue script(const QString &relativePath)
 {
     // One engine per script, kept for the generator's run.
@@ -56,12 +98,8 @@ QJSValue script(const QString &relativePath)
     QJSEngine *&engine = engines[relativePath];
     if (!engine) {
         engine = new QJSEngine;
-        QFile file(sourceRoot() + QLatin1Char('/') + relativePath);
-        if (!file.open(QIODevice::ReadOnly))
-            qFatal("artwork: cannot read %s", qPrintable(file.fileName()));
-        QString code = QString::fromUtf8(file.readAll());
-        code.remove(QStringLiteral(".pragma library"));
-        const QJSValue result = engine->evaluate(code, file.fileName());
+        const QString code = scriptCode(relativePath, 0);
+        const QJSValue result = engine->evaluate(code, sourceRoot() + QLatin1Char('/') + relativePath);
         if (result.isError())
             qFatal("artwork: %s: %s", qPrintable(relativePath), qPrintable(result.toString()));
     }
@@ -197,16 +235,7 @@ void label(QPainter &p, QPointF centre, const QString &text, double pixelSize, Q
 void needle(QPainter &p, QPointF pivot, double length, double tail, double width, QColor colour,
             bool shadow)
 {
-    QPainterPath path;
-    const double w = width / 2;
-    path.moveTo(pivot + QPointF(0, -length));
-    path.lineTo(pivot + QPointF(w * 0.45, -length + width * 1.6));
-    path.lineTo(pivot + QPointF(w, 0));
-    path.lineTo(pivot + QPointF(w * 0.7, tail));
-    path.lineTo(pivot + QPointF(-w * 0.7, tail));
-    path.lineTo(pivot + QPointF(-w, 0));
-    path.lineTo(pivot + QPointF(-w * 0.45, -length + width * 1.6));
-    path.closeSubpath();
+    const QPainterPath path = needlePath(pivot, length, tail, width);
     p.setPen(Qt::NoPen);
     if (shadow) {
         p.setBrush(QColor(0, 0, 0, 90));

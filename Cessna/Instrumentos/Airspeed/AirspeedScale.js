@@ -1,4 +1,5 @@
 .pragma library
+.import "qrc:/Classes/Interpolate.js" as Logic
 
 // Needle angle of the airspeed indicator: a chain of linear maps over a 0-40 kt
 // band and then 20-kt bands, clamped at both ends. The artwork generator draws
@@ -7,20 +8,10 @@
 var knots = [0, 40, 60, 80, 100, 120, 140, 160, 180, 200]
 var angles = [0, 30, 70, 114, 162, 207, 238.5, 268, 292, 319]
 
-// Linear map of value from [fromLow, fromHigh] onto [toLow, toHigh], unclamped.
-function map(value, fromLow, fromHigh, toLow, toHigh) {
-    return (value - fromLow) * (toHigh - toLow) / (fromHigh - fromLow) + toLow
-}
-
-// Degrees clockwise from twelve o'clock for an indicated airspeed in knots;
-// 0 below the scale (and for a value that is not a number), 319 above it.
+// Degrees clockwise from twelve o'clock for an indicated airspeed in knots:
+// linear within each band, 0 below the scale (and for a value that is not a
+// number), 319 above it.
 function needleAngle(value) {
     var v = Number(value)
-    if (!(v > knots[0]))
-        return angles[0]
-    for (var i = 1; i < knots.length; ++i) {
-        if (v <= knots[i])
-            return Math.max(0, map(v, knots[i - 1], knots[i], angles[i - 1], angles[i]))
-    }
-    return angles[angles.length - 1]
+    return isFinite(v) ? Logic.interpolate(v, knots, angles) : angles[0]
 }
