@@ -186,6 +186,39 @@ void TestArtwork::marksUnderNeedles_data()
          {191, 105}, {105, 105}, "face", 84);
     rows("turn left wing", "TurnSlip/TurnSlipInst.qml", {}, "turnrateRoll", {0, -20}, "aeroplane",
          {19, 105}, {105, 105}, "face", 84);
+
+    // Engine gauges. The red line at 2700 rpm and 20 psi covers its mark.
+    QVector<double> rpm;
+    for (int r = 0; r <= 3500; r += 100)
+        if (r != 2700)
+            rpm << r;
+    rows("tachometer", "Rpm/RpmInst.qml", {}, "value", rpm, "needle", {105, 21}, {105, 105},
+         "face", 86);
+    // Twin gauges: one needle image, tip 47 above its centre, on two pivots.
+    const auto series = [](double first, double last, double step, double factor = 1) {
+        QVector<double> out;
+        for (double v = first; v <= last + 1e-9; v += step)
+            out << v * factor;
+        return out;
+    };
+    const QVector<double> tanks = series(0, 26, 2, 5 / 2.20462); // 0 to 26 on the face
+    rows("fuel left", "DualFuel/DualFuelInst.qml", {}, "leftFuel", tanks, "leftNeedle", {105, 58},
+         {50, 105}, "face", 45);
+    rows("fuel right", "DualFuel/DualFuelInst.qml", {}, "rightFuel", tanks, "rightNeedle",
+         {105, 58}, {160, 105}, "face", 45);
+    rows("egt", "EgtFuelFlow/EgtFuelFlowInst.qml", {}, "egtDeg", series(975, 1350, 25), "egtNeedle",
+         {105, 58}, {45, 105}, "face", 48);
+    rows("fuel flow", "EgtFuelFlow/EgtFuelFlowInst.qml", {}, "fuelGalhour",
+         QVector<double>{0} + series(5, 19, 1), "flowNeedle", {105, 58}, {165, 105}, "face", 48);
+    rows("oil temperature", "OilTempPress/OilTempPressInst.qml", {}, "temp", series(75, 225, 25),
+         "tempNeedle", {105, 58}, {50, 105}, "face", 45);
+    rows("oil pressure", "OilTempPress/OilTempPressInst.qml", {}, "press",
+         QVector<double>{0, 10} + series(30, 110, 10), "pressNeedle", {105, 58}, {160, 105}, "face",
+         45);
+    rows("suction", "VacAmp/VacAmpInst.qml", {}, "vac", series(3, 7, 0.5), "vacNeedle", {105, 58},
+         {50, 105}, "face", 45);
+    rows("ammeter", "VacAmp/VacAmpInst.qml", {}, "amp", series(-60, 60, 10), "ampNeedle",
+         {105, 58}, {160, 105}, "face", 45);
 }
 
 void TestArtwork::marksUnderNeedles()

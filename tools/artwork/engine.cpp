@@ -141,10 +141,41 @@ void twinCover(QPainter &p, double pivotOffset)
     art::glass(p, centre, dialRadius);
 }
 
+// Registers the needle and the cover of a twin gauge whose pivots stand
+// `pivotOffset` left and right of the centre.
+bool twinParts(const QString &folder, const QString &needle, const QString &cover,
+               double pivotOffset)
+{
+    const QString dir = base + folder + QLatin1Char('/');
+    art::add(dir + needle, QSizeF(210, 210), [](QPainter &p) { twinNeedle(p); });
+    art::add(dir + cover, QSizeF(210, 210),
+             [pivotOffset](QPainter &p) { twinCover(p, pivotOffset); });
+    return true;
+}
+
 // Twin gauge title between the two scales.
 void twinTitle(QPainter &p, double y, const QString &text, double size = 9)
 {
     art::label(p, QPointF(105, y), text, size);
+}
+
+// The white base line of a twin-gauge scale of radius r about its pivot, with
+// short ticks at `minor` and long ones at `major`.
+void twinScale(QPainter &p, QPointF pivot, double r, const Scale &scale, double from, double to,
+               const QVector<double> &minor, const QVector<double> &major)
+{
+    art::arc(p, pivot, r, 1.6, scale(from), scale(to), white);
+    art::ticks(p, pivot, r, 6, 1.2, anglesOf(scale, minor));
+    art::ticks(p, pivot, r, 11, 1.5, anglesOf(scale, major));
+}
+
+// Name of a twin-gauge scale, and its unit in small letters below it.
+void twinLegend(QPainter &p, QPointF at, const QString &name, double size,
+                const QString &unit = QString())
+{
+    art::label(p, at, name, size);
+    if (!unit.isEmpty())
+        art::label(p, at + QPointF(0, 10), unit, 5.5, QColor(200, 200, 196), art::Typeface::Sans);
 }
 
 // ---- tachometer ------------------------------------------------------------
@@ -172,7 +203,8 @@ RADOD_ARTWORK("Cessna/Instrumentos/Rpm/RPM.png", QSizeF(210, 210), [](QPainter &
     const QString digits = QStringLiteral("01274");
     const double cell = (meter.width() - 2) / 5;
     for (int i = 0; i < digits.size(); ++i) {
-        const QRectF box(meter.left() + 1 + i * cell, meter.top() + 1, cell - 0.6, meter.height() - 2);
+        const QRectF box(meter.left() + 1 + i * cell, meter.top() + 1, cell - 0.6,
+                         meter.height() - 2);
         p.setPen(Qt::NoPen);
         p.setBrush(i == digits.size() - 1 ? QColor(235, 235, 230) : QColor(30, 30, 32));
         p.drawRect(box);
@@ -199,10 +231,8 @@ RADOD_ARTWORK("Cessna/Instrumentos/DualFuel/DualFuel.png", QSizeF(210, 210), [](
     roundDial(p);
     for (const Scale &scale : {left, left.mirrored()}) {
         const QPointF pivot = centre + QPointF(-55 * scale.sign, 0);
-        art::arc(p, pivot, r, 1.6, scale(0), scale(full), white);
         scaleBand(p, pivot, r - 3, 5, scale, 0, 1.5, red);
-        scaleTicks(p, pivot, r, 6, 1.3, scale, 0, full, 2);
-        art::ticks(p, pivot, r, 11, 2.4, anglesOf(scale, numbered + QVector<double>{full}));
+        twinScale(p, pivot, r, scale, 0, full, steps(0, full, 2), numbered + QVector<double>{full});
         scaleNumerals(p, pivot, r - 21, scale, numbered, 10.5);
         art::label(p, pivot + QPointF(-16 * scale.sign, 24),
                    scale.sign > 0 ? QStringLiteral("L") : QStringLiteral("R"), 13);
@@ -213,10 +243,9 @@ RADOD_ARTWORK("Cessna/Instrumentos/DualFuel/DualFuel.png", QSizeF(210, 210), [](
                art::Typeface::Sans);
 });
 
-RADOD_ARTWORK("Cessna/Instrumentos/DualFuel/DualFuelNeedle.png", QSizeF(210, 210),
-              [](QPainter &p) { twinNeedle(p); });
-RADOD_ARTWORK("Cessna/Instrumentos/DualFuel/DualFuelCover.png", QSizeF(210, 210),
-              [](QPainter &p) { twinCover(p, 55); });
+const bool dualFuelParts =
+    twinParts(QStringLiteral("DualFuel"), QStringLiteral("DualFuelNeedle.png"),
+              QStringLiteral("DualFuelCover.png"), 55);
 
 // ---- exhaust-gas temperature and fuel flow ----------------------------------
 
@@ -231,30 +260,21 @@ RADOD_ARTWORK("Cessna/Instrumentos/EgtFuelFlow/EGT.png", QSizeF(210, 210), [](QP
     roundDial(p);
 
     // EGT: unnumbered 25-degree steps, hundreds numbered small.
-    art::arc(p, left, r, 1.6, egt(975), egt(egtHigh), white);
-    scaleTicks(p, left, r, 6, 1.2, egt, 975, egtHigh, 25);
-    scaleTicks(p, left, r, 11, 2.2, egt, 1000, 1300, 100);
+    twinScale(p, left, r, egt, 975, egtHigh, steps(975, egtHigh, 25), steps(1000, 1300, 100));
     scaleNumerals(p, left, r - 20, egt, {1000, 1100, 1200, 1300}, 8.5, 100);
-    art::label(p, left + QPointF(5, 50), QStringLiteral("EGT"), 10);
-    art::label(p, left + QPointF(5, 60), QStringLiteral("\u00B0F x100"), 5.5,
-               QColor(200, 200, 196), art::Typeface::Sans);
+    twinLegend(p, left + QPointF(5, 50), QStringLiteral("EGT"), 10, QStringLiteral("\u00B0F x100"));
 
     // Fuel flow: the low end to 5 gal/h is compressed.
     scaleBand(p, right, r - 3, 5, flow, 4.5, 11.5, green);
-    art::arc(p, right, r, 1.6, flow(0), flow(maxFlow), white);
-    scaleTicks(p, right, r, 6, 1.2, flow, 5, maxFlow, 1);
-    art::ticks(p, right, r, 11, 2.2, anglesOf(flow, {0, 5, 10, 15, maxFlow}));
+    twinScale(p, right, r, flow, 0, maxFlow, steps(5, maxFlow, 1), {0, 5, 10, 15, maxFlow});
     scaleNumerals(p, right, r - 20, flow, {5, 10, 15, maxFlow}, 9);
     art::numeral(p, right, r + 7, flow(0), QStringLiteral("0"), 7.5);
-    art::label(p, right + QPointF(2, 50), QStringLiteral("FUEL FLOW"), 6);
-    art::label(p, right + QPointF(2, 60), QStringLiteral("GAL/HR"), 5.5,
-               QColor(200, 200, 196), art::Typeface::Sans);
+    twinLegend(p, right + QPointF(2, 50), QStringLiteral("FUEL FLOW"), 6, QStringLiteral("GAL/HR"));
 });
 
-RADOD_ARTWORK("Cessna/Instrumentos/EgtFuelFlow/egtNeedle.png", QSizeF(210, 210),
-              [](QPainter &p) { twinNeedle(p); });
-RADOD_ARTWORK("Cessna/Instrumentos/EgtFuelFlow/EGTCover.png", QSizeF(210, 210),
-              [](QPainter &p) { twinCover(p, 60); });
+const bool egtFuelFlowParts =
+    twinParts(QStringLiteral("EgtFuelFlow"), QStringLiteral("egtNeedle.png"),
+              QStringLiteral("EGTCover.png"), 60);
 
 // ---- oil temperature and pressure ------------------------------------------
 
@@ -269,32 +289,23 @@ RADOD_ARTWORK("Cessna/Instrumentos/OilTempPress/OilPressTempFace.png", QSizeF(21
     roundDial(p);
 
     scaleBand(p, left, r - 3, 5, temp, 100, 245, green);
-    art::arc(p, left, r, 1.6, temp(75), temp(245), white);
-    scaleTicks(p, left, r, 6, 1.2, temp, 75, 225, 25);
-    scaleTicks(p, left, r, 11, 2.2, temp, 100, 200, 50);
+    twinScale(p, left, r, temp, 75, 245, steps(75, 225, 25), steps(100, 200, 50));
     scaleLine(p, left, r - 13, r + 2, 2.8, temp, 245);
     scaleNumerals(p, left, r - 21, temp, {100, 150, 200}, 8.5);
-    art::label(p, left + QPointF(0, 45), QStringLiteral("OIL"), 8);
-    art::label(p, left + QPointF(0, 55), QStringLiteral("TEMP \u00B0F"), 5.5,
-               QColor(200, 200, 196), art::Typeface::Sans);
+    twinLegend(p, left + QPointF(0, 45), QStringLiteral("OIL"), 8, QStringLiteral("TEMP \u00B0F"));
 
     scaleBand(p, right, r - 3, 5, press, 20, 50, yellow);
     scaleBand(p, right, r - 3, 5, press, 50, 90, green);
-    art::arc(p, right, r, 1.6, press(0), press(maxPress), white);
-    scaleTicks(p, right, r, 6, 1.2, press, 0, 110, 10);
-    scaleTicks(p, right, r, 11, 2.2, press, 0, 100, 50);
+    twinScale(p, right, r, press, 0, maxPress, steps(0, 110, 10), steps(0, 100, 50));
     scaleLine(p, right, r - 13, r + 2, 2.8, press, 20);
     scaleLine(p, right, r - 13, r + 2, 2.8, press, maxPress);
     scaleNumerals(p, right, r - 21, press, {0, 50, 100}, 8.5);
-    art::label(p, right + QPointF(0, 45), QStringLiteral("OIL"), 8);
-    art::label(p, right + QPointF(0, 55), QStringLiteral("PRESS PSI"), 5.5,
-               QColor(200, 200, 196), art::Typeface::Sans);
+    twinLegend(p, right + QPointF(0, 45), QStringLiteral("OIL"), 8, QStringLiteral("PRESS PSI"));
 });
 
-RADOD_ARTWORK("Cessna/Instrumentos/OilTempPress/OilPressTempNeedle.png", QSizeF(210, 210),
-              [](QPainter &p) { twinNeedle(p); });
-RADOD_ARTWORK("Cessna/Instrumentos/OilTempPress/OilPressTempCover.png", QSizeF(210, 210),
-              [](QPainter &p) { twinCover(p, 55); });
+const bool oilTempPressParts =
+    twinParts(QStringLiteral("OilTempPress"), QStringLiteral("OilPressTempNeedle.png"),
+              QStringLiteral("OilPressTempCover.png"), 55);
 
 // ---- suction and ammeter ----------------------------------------------------
 
@@ -308,27 +319,21 @@ RADOD_ARTWORK("Cessna/Instrumentos/VacAmp/VacAmp.png", QSizeF(210, 210), [](QPai
     roundDial(p);
 
     scaleBand(p, left, r - 3, 5, vac, 4.5, 5.5, green);
-    art::arc(p, left, r, 1.6, vac(3), vac(7), white);
-    scaleTicks(p, left, r, 6, 1.2, vac, 3, 7, 0.5);
-    scaleTicks(p, left, r, 11, 2.2, vac, 3, 7, 1);
+    twinScale(p, left, r, vac, 3, 7, steps(3, 7, 0.5), steps(3, 7, 1));
     scaleNumerals(p, left, r - 20, vac, {3, 4, 5, 6, 7}, 9);
-    art::label(p, left + QPointF(0, 45), QStringLiteral("SUCTION"), 6);
-    art::label(p, left + QPointF(0, 55), QStringLiteral("IN HG"), 5.5,
-               QColor(200, 200, 196), art::Typeface::Sans);
+    twinLegend(p, left + QPointF(0, 45), QStringLiteral("SUCTION"), 6, QStringLiteral("IN HG"));
 
-    art::arc(p, right, r, 1.6, amp(-ampMax), amp(ampMax), white);
-    scaleTicks(p, right, r, 6, 1.2, amp, -ampMax, ampMax, 10);
-    scaleTicks(p, right, r, 11, 2.2, amp, -ampMax, ampMax, 30);
-    scaleNumerals(p, right, r - 20, amp, {-60, 0, 60}, 8.5);
-    art::numeral(p, right, r - 20, amp(-30), QStringLiteral("\u2212"), 11);
-    art::numeral(p, right, r - 20, amp(30), QStringLiteral("+"), 11);
-    art::label(p, right + QPointF(0, 45), QStringLiteral("AMPS"), 7.5);
+    twinScale(p, right, r, amp, -ampMax, ampMax, steps(-ampMax, ampMax, 10),
+              steps(-ampMax, ampMax, 30));
+    scaleNumerals(p, right, r - 20, amp, {-ampMax, 0, ampMax}, 8.5);
+    art::numeral(p, right, r - 20, amp(-ampMax / 2), QStringLiteral("\u2212"), 11);
+    art::numeral(p, right, r - 20, amp(ampMax / 2), QStringLiteral("+"), 11);
+    twinLegend(p, right + QPointF(0, 45), QStringLiteral("AMPS"), 7.5);
 });
 
-RADOD_ARTWORK("Cessna/Instrumentos/VacAmp/VacAmpNeedle.png", QSizeF(210, 210),
-              [](QPainter &p) { twinNeedle(p); });
-RADOD_ARTWORK("Cessna/Instrumentos/VacAmp/VacAmpCover.png", QSizeF(210, 210),
-              [](QPainter &p) { twinCover(p, 55); });
+const bool vacAmpParts =
+    twinParts(QStringLiteral("VacAmp"), QStringLiteral("VacAmpNeedle.png"),
+              QStringLiteral("VacAmpCover.png"), 55);
 
 // ---- trim and flaps ---------------------------------------------------------
 
