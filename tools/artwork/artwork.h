@@ -116,6 +116,9 @@ void ring(QPainter &p, QPointF c, double rInner, double rOuter, QColor colour);
 // through a function from value to angle (a gauge's scale script, say).
 QVector<double> anglesOf(double first, double last, double step,
                          const std::function<double(double)> &angleOf);
+// A one-argument function of a scale script as a C++ function, e.g.
+// scaleFunction("Cessna/Instrumentos/Airspeed/AirspeedScale.js", "needleAngle").
+std::function<double(double)> scaleFunction(const QString &relativePath, const QString &function);
 
 } // namespace art
 

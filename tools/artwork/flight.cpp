@@ -21,16 +21,13 @@ const QSizeF kGauge(210, 210);
 void openDial(QPainter &p, QPointF c, double rOpen, double rFace, double rBezel)
 {
     bezel(p, c, rFace, rBezel);
-    QRadialGradient g(c, rFace);
-    g.setColorAt(0.0, colour::faceBlack.lighter(125));
-    g.setColorAt(0.85, colour::faceBlack);
-    g.setColorAt(1.0, colour::faceBlack.darker(160));
-    QPainterPath path;
-    path.addEllipse(c, rFace, rFace);
-    path.addEllipse(c, rOpen, rOpen);
-    p.setPen(Qt::NoPen);
-    p.setBrush(g);
-    p.drawPath(path);
+    QPainterPath annulus;
+    annulus.addEllipse(c, rFace, rFace);
+    annulus.addEllipse(c, rOpen, rOpen);
+    p.save();
+    p.setClipPath(annulus);
+    face(p, c, rFace);
+    p.restore();
     // A thin lip where the face ends, so the card below looks recessed.
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(0, 0, 0, 160), 1.2));
@@ -49,14 +46,10 @@ void screws(QPainter &p, const QVector<QPointF> &at, double r = 4.2)
 
 // ---- airspeed indicator --------------------------------------------------
 
-const QString kAirspeedScale = QStringLiteral("Cessna/Instrumentos/Airspeed/AirspeedScale.js");
 // The needle turns about gauge point (106, 107): the dial is centred there.
 const QPointF kAsiPivot(106, 107);
-
-double asiAngle(double knots)
-{
-    return call(kAirspeedScale, QStringLiteral("needleAngle"), {knots});
-}
+const auto asiAngle = scaleFunction(
+    "Cessna/Instrumentos/Airspeed/AirspeedScale.js", "needleAngle");
 
 struct AirspeedArcs
 {
@@ -157,13 +150,9 @@ RADOD_ARTWORK("Cessna/Instrumentos/Airspeed/needle_shadow.png", QSizeF(21, 100),
 // ---- wide-range airspeed indicator -------------------------------------------
 
 namespace {
-const QString kB58Scale = QStringLiteral("Cessna/Instrumentos/AirspeedB58/AirspeedB58Scale.js");
 const QPointF kCentre(105, 105);
-
-double b58Angle(double knots)
-{
-    return call(kB58Scale, QStringLiteral("needleAngle"), {knots});
-}
+const auto b58Angle = scaleFunction(
+    "Cessna/Instrumentos/AirspeedB58/AirspeedB58Scale.js", "needleAngle");
 } // namespace
 
 // Twin's face: flaps 71-122 kt, normal 84-195, caution to 223, Vne 223; red
@@ -195,12 +184,8 @@ RADOD_ARTWORK("Cessna/Instrumentos/AirspeedB58/airspeed2.png", kGauge, [](QPaint
 // ---- altimeter ---------------------------------------------------------------
 
 namespace {
-const QString kAltimeterScale = QStringLiteral("Cessna/Instrumentos/Altimeter/AltimeterScale.js");
-
-double hundredHand(double feet)
-{
-    return call(kAltimeterScale, QStringLiteral("hundredAngle"), {feet});
-}
+const auto hundredHand = scaleFunction(
+    "Cessna/Instrumentos/Altimeter/AltimeterScale.js", "hundredAngle");
 
 // A recessed setting window centred on `centre`.
 void settingWindow(QPainter &p, QPointF centre, double width, double height)
@@ -277,12 +262,8 @@ RADOD_ARTWORK("Cessna/Instrumentos/Altimeter/altneedle100.png", QSizeF(168, 168)
 // ---- attitude indicator ------------------------------------------------------
 
 namespace {
-const QString kAttitudeScale = QStringLiteral("Cessna/Instrumentos/Attitude/AttitudeScale.js");
-
-double pitchOffset(double pitch)
-{
-    return call(kAttitudeScale, QStringLiteral("pitchOffset"), {pitch});
-}
+const auto pitchOffset = scaleFunction(
+    "Cessna/Instrumentos/Attitude/AttitudeScale.js", "pitchOffset");
 
 const QColor kSkyHigh(20, 70, 150);
 const QColor kSkyLow(70, 150, 225);
@@ -653,14 +634,10 @@ RADOD_ARTWORK("Cessna/Instrumentos/TurnSlip/TurnSlipBubble.png", kGauge, [](QPai
 // ---- vertical speed indicator --------------------------------------------------
 
 namespace {
-const QString kVsiScale = QStringLiteral("Cessna/Instrumentos/VerticalSpeed/VerticalSpeedScale.js");
 // The needle turns about gauge point (106, 105).
 const QPointF kVsiPivot(106, 105);
-
-double vsiAngle(double feetPerMinute)
-{
-    return call(kVsiScale, QStringLiteral("needleAngle"), {feetPerMinute});
-}
+const auto vsiAngle = scaleFunction(
+    "Cessna/Instrumentos/VerticalSpeed/VerticalSpeedScale.js", "needleAngle");
 } // namespace
 
 RADOD_ARTWORK("Cessna/Instrumentos/VerticalSpeed/verticalSpeedBack.png", kGauge, [](QPainter &p) {

@@ -336,4 +336,9 @@ QVector<double> anglesOf(double first, double last, double step,
     return out;
 }
 
+std::function<double(double)> scaleFunction(const QString &relativePath, const QString &function)
+{
+    return [relativePath, function](double value) { return call(relativePath, function, {value}); };
+}
+
 } // namespace art
