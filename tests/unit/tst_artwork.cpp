@@ -115,8 +115,8 @@ void TestArtwork::everyExpectedImageIsDescribed()
     QCOMPARE(generator.exitCode(), 0);
     QSet<QString> described;
     const QStringList lines = QString::fromUtf8(generator.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    for (const QString &line : lines)
-        described.insert(line.section(' ', 0, 0));
+    for (const QString &line : lines) // "path WxH"; paths may hold spaces
+        described.insert(line.left(line.lastIndexOf(' ')));
 
     QStringList missing;
     for (const QString &path : expected)
