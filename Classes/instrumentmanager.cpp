@@ -1,5 +1,6 @@
 #include "instrumentmanager.h"
 
+#include "benchtrace.h"
 #include "exchangedirectory.h"
 #include "fileclass.h"
 #include "logging.h"
@@ -115,6 +116,7 @@ void InstrumentManager::registerWidget(QMainWindow *window, QQuickWidget *quickW
     }
     m_allScreens.append(window);
     updateFolderWatch();
+    BenchTrace::watchWindow(window, quickWidget);
     window->show();
 }
 
@@ -164,11 +166,16 @@ void InstrumentManager::onConfigFileChanged(const QString &path)
 
 void InstrumentManager::onValuesFileChanged(const QString &path)
 {
+    const qint64 notified = BenchTrace::enabled() ? BenchTrace::now() : 0;
+    if (BenchTrace::enabled())
+        BenchTrace::record(BenchTrace::Notify, BenchTrace::fileOf(path), -1, notified);
     for (const QString &literal : literalsFor(m_valueFiles, path)) {
         pushValues(literal);
         follow(m_valuesWatcher, m_valueFiles, literal);
     }
     updateFolderWatch();
+    if (BenchTrace::enabled())
+        BenchTrace::record(BenchTrace::Handled, BenchTrace::fileOf(path), -1, notified, BenchTrace::now());
 }
 
 void InstrumentManager::onLockGeralFileChanged(const QString &path)
@@ -222,7 +229,11 @@ void InstrumentManager::pushConfig(const QString &literalPath)
 
 void InstrumentManager::pushValues(const QString &literalPath)
 {
+    const qint64 readStart = BenchTrace::enabled() ? BenchTrace::now() : 0;
     const QString text = fileClass->readTextFromFile(literalPath);
+    if (BenchTrace::enabled())
+        BenchTrace::record(BenchTrace::Read, BenchTrace::fileOf(literalPath), -1, readStart,
+                           BenchTrace::now(), BenchTrace::textHash(text), text.size());
     const QString propertyName = valuePropertyFor(literalPath);
     const auto it = m_valuesMap.constFind(literalPath);
     if (propertyName.isEmpty() || it == m_valuesMap.constEnd())
@@ -243,7 +254,10 @@ void InstrumentManager::push(QObject *recipient, const QString &propertyName, co
         return; // destroyed, or neither a quick widget nor an engine
     qCDebug(lcPush).nospace().noquote() << "push " << propertyName << " <- " << literalPath << " ("
                               << text.size() << " characters) to " << recipientName(recipient);
+    const qint64 pushStart = BenchTrace::enabled() ? BenchTrace::now() : 0;
     context->setContextProperty(propertyName, text);
+    if (BenchTrace::enabled())
+        BenchTrace::pushed(recipient, propertyName, text, pushStart);
 }
 
 void InstrumentManager::applyLockFile()
