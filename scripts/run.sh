@@ -16,6 +16,7 @@ export RADOD_EXCHANGE_DIR="${RADOD_EXCHANGE_DIR:-$HOME/Radod/instrumentos}"
 mkdir -p "$RADOD_EXCHANGE_DIR"
 
 bridge_pid=""
+suite_pid=""
 marker=""
 cleanup() {
   if [ -n "$bridge_pid" ]; then
@@ -26,9 +27,17 @@ cleanup() {
     rm -f "$marker"
   fi
 }
+# A stop signal to this script stops the suite too; then the bridge follows.
+on_signal() {
+  if [ -n "$suite_pid" ]; then
+    kill -TERM "$suite_pid" 2>/dev/null || true
+    wait "$suite_pid" 2>/dev/null || true
+  fi
+  exit "$1"
+}
 trap cleanup EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM
+trap 'on_signal 130' INT
+trap 'on_signal 143' TERM
 
 if [ "${RADOD_DEMO_BRIDGE:-1}" != 0 ]; then
   marker=$(mktemp)
@@ -52,6 +61,11 @@ if [ "${RADOD_DEMO_BRIDGE:-1}" != 0 ]; then
   done
 fi
 
+# The suite runs as a child this script waits for, so that signals reach the
+# script while the suite runs.
+"$BUILD_DIR/bin/radod-panels" "$@" &
+suite_pid=$!
 status=0
-"$BUILD_DIR/bin/radod-panels" "$@" || status=$?
+wait "$suite_pid" || status=$?
+suite_pid=""
 exit "$status"
