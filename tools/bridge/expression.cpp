@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <initializer_list>
 
 namespace {
 
@@ -188,29 +189,37 @@ private:
         return n;
     }
 
-    NodePtr parseOr()
+    struct BinaryOp
     {
-        NodePtr left = parseAnd();
-        while (left && accept("||")) {
-            NodePtr right = parseAnd();
+        const char *token;
+        Op op;
+    };
+    using Level = NodePtr (Parser::*)();
+
+    // One level of left-associative operators over the next level down.
+    NodePtr parseLeftAssociative(Level next, std::initializer_list<BinaryOp> ops)
+    {
+        NodePtr left = (this->*next)();
+        while (left) {
+            const BinaryOp *found = nullptr;
+            for (const BinaryOp &o : ops) {
+                if (accept(o.token)) {
+                    found = &o;
+                    break;
+                }
+            }
+            if (!found)
+                break;
+            NodePtr right = (this->*next)();
             if (!right)
                 return nullptr;
-            left = makeNode(Op::Or, std::move(left), std::move(right));
+            left = makeNode(found->op, std::move(left), std::move(right));
         }
         return left;
     }
 
-    NodePtr parseAnd()
-    {
-        NodePtr left = parseComparison();
-        while (left && accept("&&")) {
-            NodePtr right = parseComparison();
-            if (!right)
-                return nullptr;
-            left = makeNode(Op::And, std::move(left), std::move(right));
-        }
-        return left;
-    }
+    NodePtr parseOr() { return parseLeftAssociative(&Parser::parseAnd, {{"||", Op::Or}}); }
+    NodePtr parseAnd() { return parseLeftAssociative(&Parser::parseComparison, {{"&&", Op::And}}); }
 
     NodePtr parseComparison()
     {
@@ -230,43 +239,8 @@ private:
         return left;
     }
 
-    NodePtr parseSum()
-    {
-        NodePtr left = parseProduct();
-        while (left) {
-            Op op;
-            if (accept("+"))
-                op = Op::Add;
-            else if (accept("-"))
-                op = Op::Sub;
-            else
-                break;
-            NodePtr right = parseProduct();
-            if (!right)
-                return nullptr;
-            left = makeNode(op, std::move(left), std::move(right));
-        }
-        return left;
-    }
-
-    NodePtr parseProduct()
-    {
-        NodePtr left = parseUnary();
-        while (left) {
-            Op op;
-            if (accept("*"))
-                op = Op::Mul;
-            else if (accept("/"))
-                op = Op::Div;
-            else
-                break;
-            NodePtr right = parseUnary();
-            if (!right)
-                return nullptr;
-            left = makeNode(op, std::move(left), std::move(right));
-        }
-        return left;
-    }
+    NodePtr parseSum() { return parseLeftAssociative(&Parser::parseProduct, {{"+", Op::Add}, {"-", Op::Sub}}); }
+    NodePtr parseProduct() { return parseLeftAssociative(&Parser::parseUnary, {{"*", Op::Mul}, {"/", Op::Div}}); }
 
     NodePtr parseUnary()
     {

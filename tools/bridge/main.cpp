@@ -131,6 +131,38 @@ private:
     double m_lastReportMs = -1;
 };
 
+// Writes the value files of the exchange folder. A failure before anything
+// has been written means the folder is not usable, and the program stops;
+// a later one (a reader holding the file, a folder gone for a moment) is
+// reported and the next update tries again.
+class ExchangeWriter
+{
+public:
+    explicit ExchangeWriter(ValueWriter::Mode mode) : m_writer(mode) {}
+
+    // False when the program must stop; the reason has been printed.
+    bool write(int file, const QByteArray &content, double nowMs)
+    {
+        const QString path = valueFilePath(file);
+        QString why;
+        if (m_writer.write(path, content, &why)) {
+            m_wroteOnce = true;
+            return true;
+        }
+        if (!m_wroteOnce) {
+            complain(Failure, QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(path), why));
+            return false;
+        }
+        m_reporter.failed(path, why, nowMs);
+        return true;
+    }
+
+private:
+    ValueWriter m_writer;
+    FailureReporter m_reporter;
+    bool m_wroteOnce = false;
+};
+
 struct Options
 {
     double rate = 30;
@@ -176,10 +208,8 @@ int runDemo(QCoreApplication &app, const Options &opt)
     if (!checkExchangeFolder(&folder, &error))
         return complain(Failure, error);
 
-    const ValueWriter writer(opt.writeMode);
+    ExchangeWriter writer(opt.writeMode);
     SteadyRate rate;
-    FailureReporter reporter;
-    bool first = true;
     int exitCode = Success;
     const double duration = model.duration();
 
@@ -190,22 +220,11 @@ int runDemo(QCoreApplication &app, const Options &opt)
             return;
         }
         model.advanceTo(std::fmod(opt.from + dueMs / 1000.0, duration));
-        const QByteArray contents[2] = {model.valueVector().toUtf8(), model.radioVector().toUtf8()};
-        for (int file = 0; file < 2; ++file) {
-            const QString path = valueFilePath(file);
-            QString why;
-            if (writer.write(path, contents[file], &why))
-                continue;
-            if (first) {
-                // Nothing has been written yet: the folder is not usable.
-                exitCode = complain(Failure, QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(path), why));
-                rate.stop();
-                app.exit(Failure);
-                return;
-            }
-            reporter.failed(path, why, dueMs);
+        if (!writer.write(0, model.valueVector().toUtf8(), dueMs) || !writer.write(1, model.radioVector().toUtf8(), dueMs)) {
+            exitCode = Failure;
+            rate.stop();
+            app.exit(Failure);
         }
-        first = false;
     });
     watchForStop(app, 0, [&]() { return rate.elapsedMs(); }, [&]() { rate.stop(); app.quit(); });
 
@@ -301,12 +320,10 @@ int runReplay(QCoreApplication &app, const Options &opt, const QString &recordin
     if (!checkExchangeFolder(&folder, &error))
         return complain(Failure, error);
 
-    const ValueWriter writer(opt.writeMode);
-    FailureReporter reporter;
+    ExchangeWriter writer(opt.writeMode);
     Pacer pacer;
     size_t next = 0;
     double offsetMs = 0;
-    bool first = true;
     int exitCode = Success;
     // A recording shorter than this still loops at a sane pace.
     const double loopMs = std::max<double>(recording.durationMs, 100);
@@ -315,16 +332,10 @@ int runReplay(QCoreApplication &app, const Options &opt, const QString &recordin
         const double now = pacer.elapsedMs();
         while (next < recording.entries.size() && offsetMs + double(recording.entries[next].ms) <= now) {
             const Recording::Entry &e = recording.entries[next++];
-            const QString path = valueFilePath(e.file);
-            QString why;
-            if (writer.write(path, e.content, &why)) {
-                first = false;
-            } else if (first) {
-                exitCode = complain(Failure, QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(path), why));
+            if (!writer.write(e.file, e.content, now)) {
+                exitCode = Failure;
                 app.exit(Failure);
                 return;
-            } else {
-                reporter.failed(path, why, now);
             }
         }
         if (next == recording.entries.size()) {
