@@ -478,7 +478,7 @@ const QString kVorScale = QStringLiteral("Cessna/Instrumentos/Vor/VorScale.js");
 // The course card's ring; inside it the face shows. The needles' pivots
 // (gauge points (100, 40) and (35, 105)) lie under the ring.
 const double kVorRim = 87;
-const double kVorCardInner = 61;
+const double kVorCardInner = 63;
 const QRectF kVorNavWindow(120, 70, 26, 18);
 const QRectF kVorGlideWindow(64, 120, 26, 16);
 
@@ -534,7 +534,7 @@ RADOD_ARTWORK("Cessna/Instrumentos/Vor/vorVORILS.png", kGauge, [](QPainter &p) {
             kVorGlidePivot, kVorGlideBar,
             call(kVorScale, QStringLiteral("glideNeedleAngle"), {double(dot)}), c.x(), true);
         for (const QPointF &at : {course, glide}) {
-            if (QLineF(c, at).length() < kVorCardInner - 4)
+            if (QLineF(c, at).length() < kVorCardInner - 2.6)
                 scaleDot(p, at, 2.6);
         }
     }
@@ -598,7 +598,7 @@ RADOD_ARTWORK("Cessna/Instrumentos/Obs/VORwBG.png", kGauge, [](QPainter &p) {
         const QPointF at = needleCrossing(
             kObsPivot, kObsBar, call(kObsScale, QStringLiteral("needleAngle"), {double(dot)}), c.y(),
             false);
-        if (QLineF(c, at).length() < kObsCardInner - 4)
+        if (QLineF(c, at).length() < kObsCardInner - 2.6)
             scaleDot(p, at, 2.6);
     }
     scaleDot(p, c, 5.5);
