@@ -16,6 +16,13 @@ const QSizeF kGauge(210, 210);
 
 // ---- shared pieces of the round flight gauges -------------------------------
 
+// Bezel and matte face of a round gauge; the face stops at rFace.
+void dial(QPainter &p, QPointF c, double rFace, double rBezel, QColor colour = colour::faceBlack)
+{
+    bezel(p, c, rFace, rBezel);
+    face(p, c, rFace, colour);
+}
+
 // Bezel plus a face ring from rOpen to rFace: the centre stays open so that a
 // card drawn on a lower layer shows through.
 void openDial(QPainter &p, QPointF c, double rOpen, double rFace, double rBezel)
@@ -159,8 +166,7 @@ const auto b58Angle = scaleFunction(
 // radial at Vmc 84 and blue at Vyse 101.
 RADOD_ARTWORK("Cessna/Instrumentos/AirspeedB58/airspeed1.png", kGauge, [](QPainter &p) {
     const QPointF c = kCentre;
-    bezel(p, c, 95, 104);
-    face(p, c, 95);
+    dial(p, c, 95, 104);
     arc(p, c, 80.5, 4.5, b58Angle(71), b58Angle(122), colour::white);
     arc(p, c, 86, 6, b58Angle(84), b58Angle(195), colour::green);
     arc(p, c, 86, 6, b58Angle(195), b58Angle(223), colour::yellow);
@@ -207,8 +213,7 @@ void settingWindow(QPainter &p, QPointF centre, double width, double height)
 // at x = 175) and the hectopascal window left of it (x = 46), text top y = 100.
 RADOD_ARTWORK("Cessna/Instrumentos/Altimeter/altimeterback.png", kGauge, [](QPainter &p) {
     const QPointF c = kCentre;
-    bezel(p, c, 95, 104);
-    face(p, c, 95);
+    dial(p, c, 95, 104);
     ticks(p, c, 91, 6, 1.1, anglesOf(0, 980, 20, hundredHand));
     ticks(p, c, 91, 11, 2.2, anglesOf(0, 900, 100, hundredHand));
     for (int digit = 0; digit <= 9; ++digit)
@@ -429,8 +434,7 @@ double headingMark(double degrees)
 } // namespace
 
 RADOD_ARTWORK("Cessna/Instrumentos/Heading/heading1.png", kGauge, [](QPainter &p) {
-    bezel(p, kCentre, 95, 104);
-    face(p, kCentre, 95, QColor(8, 8, 9));
+    dial(p, kCentre, 95, 104, QColor(8, 8, 9));
     screws(p, {QPointF(12, 198), QPointF(198, 198)});
 });
 
@@ -535,8 +539,7 @@ double standardRateTilt()
 // reference wires and the legends.
 RADOD_ARTWORK("Cessna/Instrumentos/TurnSlip/turnslip.png", kGauge, [](QPainter &p) {
     const QPointF c = kCentre;
-    bezel(p, c, 95, 104);
-    face(p, c, 95);
+    dial(p, c, 95, 104);
     const double rate = standardRateTilt();
     // Wing tips stand at 90 + tilt (right wing) and 270 + tilt (left wing).
     ticks(p, c, 92, 16, 3.2, {90.0, 270.0});
@@ -642,8 +645,7 @@ const auto vsiAngle = scaleFunction(
 
 RADOD_ARTWORK("Cessna/Instrumentos/VerticalSpeed/verticalSpeedBack.png", kGauge, [](QPainter &p) {
     const QPointF c = kVsiPivot;
-    bezel(p, c, 94, 103);
-    face(p, c, 94);
+    dial(p, c, 94, 103);
     for (int sign : {1, -1}) {
         ticks(p, c, 90, 6, 1.1, anglesOf(100 * sign, 1900 * sign, 100 * sign, vsiAngle));
         ticks(p, c, 90, 11, 2, anglesOf(500 * sign, 2000 * sign, 500 * sign, vsiAngle));
