@@ -229,6 +229,49 @@ void courseCover(QPainter &p, double rim)
     glass(p, c, rim);
 }
 
+
+// The angle at which a card carries a heading: the card turns by the
+// document's cardAngle(heading) to bring it to the top.
+std::function<double(double)> cardMarks(const QString &scale)
+{
+    return [scale](double h) { return -call(scale, QStringLiteral("cardAngle"), {h}); };
+}
+
+// A course card: a ring of headings from `inner` out to the rim.
+void courseCard(QPainter &p, double inner, double rim, const QString &scale)
+{
+    const QPointF c = kCentre;
+    ring(p, c, inner, rim + 1, QColor(14, 14, 16));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0, 0, 0, 200), 1.2));
+    p.drawEllipse(c, inner, inner);
+    compassCard(p, c, {rim, 7, 4, 73.5, 11, 9.5}, cardMarks(scale));
+}
+
+// The dots of a deviation scale: one wherever the needle, turned by the
+// script's `angleOf(dots)`, crosses the face's centre line (horizontal, or
+// vertical when `vertical`), for 1 to `maxDots` dots either way, as far as
+// the card leaves the face open (`openRadius`).
+struct NeedleOnFace
+{
+    QPointF pivot, bar;
+    QString scale, angleOf;
+    bool vertical;
+};
+void deviationDots(QPainter &p, const NeedleOnFace &n, int maxDots, double openRadius)
+{
+    const QPointF c = kCentre;
+    for (int dot = -maxDots; dot <= maxDots; ++dot) {
+        if (dot == 0)
+            continue;
+        const double angle = call(n.scale, n.angleOf, {double(dot)});
+        const QPointF at = needleCrossing(n.pivot, n.bar, angle, n.vertical ? c.x() : c.y(), n.vertical);
+        if (QLineF(c, at).length() < openRadius - 2.6)
+            scaleDot(p, at, 2.6);
+    }
+    scaleDot(p, c, 5.5);
+}
+
 } // namespace
 
 // ---- horizontal situation indicator -----------------------------------------
@@ -296,8 +339,7 @@ RADOD_ARTWORK("Cessna/Instrumentos/HSI/HSI_compas rose.png", kGauge, [](QPainter
     kHsiRose.enter(p);
     const QPointF c = kRoseCentre;
     face(p, c, kWindowRadius - 1, QColor(16, 16, 18));
-    const auto markAngle = [](double h) { return -call(kHsiScale, QStringLiteral("cardAngle"), {h}); };
-    compassCard(p, c, {kWindowRadius - 1.5, 7.5, 4, 57, 12.5, 10.5}, markAngle);
+    compassCard(p, c, {kWindowRadius - 1.5, 7.5, 4, 57, 12.5, 10.5}, cardMarks(kHsiScale));
 });
 
 // The heading bug: an orange notched block on the card's rim at the top of a
@@ -524,21 +566,10 @@ RADOD_ARTWORK("Cessna/Instrumentos/Vor/vorVORILS.png", kGauge, [](QPainter &p) {
     const QPointF c = kCentre;
     dialWithWindows(p, c, kVorRim + 1, {kVorNavWindow, kVorGlideWindow});
     const int maxDots = int(vorScaleNumber("maxDots"));
-    for (int dot = -maxDots; dot <= maxDots; ++dot) {
-        if (dot == 0)
-            continue;
-        const QPointF course = needleCrossing(
-            kVorCoursePivot, kVorCourseBar,
-            call(kVorScale, QStringLiteral("courseNeedleAngle"), {double(dot)}), c.y(), false);
-        const QPointF glide = needleCrossing(
-            kVorGlidePivot, kVorGlideBar,
-            call(kVorScale, QStringLiteral("glideNeedleAngle"), {double(dot)}), c.x(), true);
-        for (const QPointF &at : {course, glide}) {
-            if (QLineF(c, at).length() < kVorCardInner - 2.6)
-                scaleDot(p, at, 2.6);
-        }
-    }
-    scaleDot(p, c, 5.5);
+    deviationDots(p, {kVorCoursePivot, kVorCourseBar, kVorScale, QStringLiteral("courseNeedleAngle"), false},
+                  maxDots, kVorCardInner);
+    deviationDots(p, {kVorGlidePivot, kVorGlideBar, kVorScale, QStringLiteral("glideNeedleAngle"), true},
+                  maxDots, kVorCardInner);
     label(p, QPointF(kVorNavWindow.center().x(), kVorNavWindow.top() - 6), QStringLiteral("NAV"), 5,
           QColor(200, 200, 196), Typeface::Cockpit);
     label(p, QPointF(kVorGlideWindow.center().x(), kVorGlideWindow.bottom() + 6), QStringLiteral("GS"),
@@ -551,13 +582,7 @@ RADOD_ARTWORK("Cessna/Instrumentos/Vor/vorOBSneedle.png", kVorNeedleBox, [](QPai
 
 // The course card: a ring of headings at their own angle.
 RADOD_ARTWORK("Cessna/Instrumentos/Vor/vorOBScard.png", kGauge, [](QPainter &p) {
-    const QPointF c = kCentre;
-    ring(p, c, kVorCardInner, kVorRim + 1, QColor(14, 14, 16));
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(0, 0, 0, 200), 1.2));
-    p.drawEllipse(c, kVorCardInner, kVorCardInner);
-    const auto markAngle = [](double h) { return -call(kVorScale, QStringLiteral("cardAngle"), {h}); };
-    compassCard(p, c, {kVorRim, 7, 4, 73.5, 11, 9.5}, markAngle);
+    courseCard(p, kVorCardInner, kVorRim, kVorScale);
 });
 
 RADOD_ARTWORK("Cessna/Instrumentos/Vor/vorOBScover.png", kGauge, [](QPainter &p) {
@@ -592,16 +617,8 @@ RADOD_ARTWORK("Cessna/Instrumentos/Obs/VORwBG.png", kGauge, [](QPainter &p) {
     const QPointF c = kCentre;
     dialWithWindows(p, c, kObsRim + 1, {kObsNavWindow});
     const int maxDots = int(script(kObsScale).property(QStringLiteral("maxDots")).toNumber());
-    for (int dot = -maxDots; dot <= maxDots; ++dot) {
-        if (dot == 0)
-            continue;
-        const QPointF at = needleCrossing(
-            kObsPivot, kObsBar, call(kObsScale, QStringLiteral("needleAngle"), {double(dot)}), c.y(),
-            false);
-        if (QLineF(c, at).length() < kObsCardInner - 2.6)
-            scaleDot(p, at, 2.6);
-    }
-    scaleDot(p, c, 5.5);
+    deviationDots(p, {kObsPivot, kObsBar, kObsScale, QStringLiteral("needleAngle"), false}, maxDots,
+                  kObsCardInner);
     label(p, QPointF(kObsNavWindow.center().x(), kObsNavWindow.top() - 6), QStringLiteral("NAV 2"),
           5, QColor(200, 200, 196), Typeface::Cockpit);
 });
@@ -611,13 +628,7 @@ RADOD_ARTWORK("Cessna/Instrumentos/Obs/OBSneedle.png", kGauge, [](QPainter &p) {
 });
 
 RADOD_ARTWORK("Cessna/Instrumentos/Obs/OBScard.png", kGauge, [](QPainter &p) {
-    const QPointF c = kCentre;
-    ring(p, c, kObsCardInner, kObsRim + 1, QColor(14, 14, 16));
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(0, 0, 0, 200), 1.2));
-    p.drawEllipse(c, kObsCardInner, kObsCardInner);
-    const auto markAngle = [](double h) { return -call(kObsScale, QStringLiteral("cardAngle"), {h}); };
-    compassCard(p, c, {kObsRim, 7, 4, 73.5, 11, 9.5}, markAngle);
+    courseCard(p, kObsCardInner, kObsRim, kObsScale);
 });
 
 RADOD_ARTWORK("Cessna/Instrumentos/Obs/OBScover.png", kGauge, [](QPainter &p) {
@@ -639,8 +650,7 @@ RADOD_ARTWORK("Cessna/Instrumentos/Adf/ADF.png", kGauge, [](QPainter &p) {
 RADOD_ARTWORK("Cessna/Instrumentos/Adf/adfOBScard.png", kGauge, [](QPainter &p) {
     const QPointF c = kCentre;
     ring(p, c, 58, kAdfRim + 1, QColor(14, 14, 16));
-    const auto markAngle = [](double h) { return -call(kAdfScale, QStringLiteral("cardAngle"), {h}); };
-    compassCard(p, c, {kAdfRim, 7, 4, 72, 12, 10}, markAngle);
+    compassCard(p, c, {kAdfRim, 7, 4, 72, 12, 10}, cardMarks(kAdfScale));
 });
 
 // The bearing pointer: a long yellow arrow with its tail, on a hub.
