@@ -23,6 +23,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QWindow>
 
 #include <functional>
 #include <memory>
@@ -105,6 +106,12 @@ public:
                 return;
             qCInfo(lcStartup) << "Termination requested: closing all windows";
             QApplication::closeAllWindows();
+            // Windows of the documents themselves (settings windows) too.
+            const QWindowList windows = QGuiApplication::topLevelWindows();
+            for (QWindow *window : windows) {
+                if (window->isVisible())
+                    window->close();
+            }
         });
         struct sigaction action = {};
         action.sa_handler = &TerminationRequest::onSignal;
