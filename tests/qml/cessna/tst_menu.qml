@@ -89,20 +89,6 @@ Item {
             compare(testSupport.read(configPath), "<missing>", "nothing written at start")
         }
 
-        function test_elementsWhereTheyBelong() {
-            const preview = child("preview")
-            compare([preview.x, preview.y, preview.width, preview.height], [51, 1, 800, 526])
-            const x = child("xField")
-            compare([x.x, x.y, x.width, x.height], [722, 540, 80, 35])
-            const save = child("saveButton")
-            compare([save.x, save.y, save.width, save.height], [259, 660, 340, 46])
-            const combo = child("instrumentBox")
-            compare([combo.x, combo.y, combo.width, combo.height], [79, 600, 190, 40])
-            compare(combo.font.pixelSize, 26)
-            // The group of controls sits at (9, 11) in the menu.
-            compare(x.mapToItem(menu, 0, 0), Qt.point(731, 551))
-        }
-
         function test_selectionByCombo() {
             const combo = child("instrumentBox")
             clickItem(combo)
