@@ -48,6 +48,7 @@ double constantOf(const QString &folder, const QString &name)
         .toNumber();
 }
 
+// The values from `from` to `to` (inclusive) every `step`.
 QVector<double> steps(double from, double to, double step)
 {
     QVector<double> out;
@@ -60,6 +61,7 @@ QVector<double> steps(double from, double to, double step)
     return out;
 }
 
+// Angles of the values through a scale.
 QVector<double> anglesOf(const Scale &scale, const QVector<double> &values)
 {
     QVector<double> out;
@@ -70,9 +72,9 @@ QVector<double> anglesOf(const Scale &scale, const QVector<double> &values)
 
 // Ticks of a scale around a pivot, from `from` to `to` every `step`.
 void scaleTicks(QPainter &p, QPointF pivot, double rOuter, double length, double width,
-                const Scale &scale, double from, double to, double step, QColor colour = white)
+                const Scale &scale, double from, double to, double step)
 {
-    art::ticks(p, pivot, rOuter, length, width, anglesOf(scale, steps(from, to, step)), colour);
+    art::ticks(p, pivot, rOuter, length, width, anglesOf(scale, steps(from, to, step)));
 }
 
 // A coloured band of a scale between two values.
@@ -91,12 +93,12 @@ void scaleLine(QPainter &p, QPointF pivot, double rInner, double rOuter, double 
     p.drawLine(art::polar(pivot, rInner, a), art::polar(pivot, rOuter, a));
 }
 
+// Numerals of a scale at radius r, each value shown divided by `divisor`.
 void scaleNumerals(QPainter &p, QPointF pivot, double r, const Scale &scale,
-                   const QVector<double> &values, double size, double divisor = 1,
-                   QColor colour = white)
+                   const QVector<double> &values, double size, double divisor = 1)
 {
     for (double v : values)
-        art::numeral(p, pivot, r, scale(v), QString::number(v / divisor), size, colour);
+        art::numeral(p, pivot, r, scale(v), QString::number(v / divisor), size);
 }
 
 // The black dial of a round gauge.
@@ -112,9 +114,9 @@ void roundBezel(QPainter &p)
 }
 
 // Needle of the single-needle round gauges, pointing up from the centre.
-void mainNeedle(QPainter &p, double length, QColor colour = white)
+void mainNeedle(QPainter &p, double length)
 {
-    art::needle(p, centre, length, 16, 6.5, colour);
+    art::needle(p, centre, length, 16, 6.5, white);
     art::hub(p, centre, 8.5);
     art::hub(p, centre, 3, QColor(90, 90, 95));
 }
