@@ -101,10 +101,21 @@ void scaleNumerals(QPainter &p, QPointF pivot, double r, const Scale &scale,
         art::numeral(p, pivot, r, scale(v), QString::number(v / divisor), size);
 }
 
-// The black dial of a round gauge.
+// A slotted screw head of radius r.
+void screw(QPainter &p, QPointF at, double r)
+{
+    art::hub(p, at, r, QColor(62, 62, 66));
+    p.setPen(QPen(QColor(15, 15, 15), r * 0.3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(at + QPointF(-r * 0.65, r * 0.35), at + QPointF(r * 0.65, -r * 0.35));
+}
+
+// The black dial of a round gauge, with the screws of its mounting at the two
+// lower corners.
 void roundDial(QPainter &p)
 {
     art::face(p, centre, dialRadius);
+    for (QPointF at : {QPointF(14, 196), QPointF(196, 196)})
+        screw(p, at, 4.2);
 }
 
 // Bezel of a round gauge, drawn over everything else of its top layer.
@@ -352,11 +363,8 @@ RADOD_ARTWORK("Cessna/Instrumentos/Trim/trimcover.png", QSizeF(86, 182), [](QPai
     p.setPen(QPen(QColor(8, 8, 8), 1));
     p.setBrush(plate);
     p.drawRoundedRect(QRectF(0.5, 0.5, 85, 181), 6, 6);
-    for (QPointF screw : {QPointF(9, 9), QPointF(9, 173)}) {
-        art::hub(p, screw, 3.2, QColor(70, 70, 74));
-        p.setPen(QPen(QColor(20, 20, 20), 0.8));
-        p.drawLine(screw + QPointF(-2, 1), screw + QPointF(2, -1));
-    }
+    for (QPointF at : {QPointF(9, 9), QPointF(9, 173)})
+        screw(p, at, 3.2);
 
     // The slot the indicator runs in, from one end of the travel to the other.
     const double slotX = 86 - 86.0 / 4;
@@ -532,11 +540,8 @@ RADOD_ARTWORK("Cessna/Instrumentos/Davtron/AMtronon.png", QSizeF(210, 210), [](Q
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(22, 22, 24));
     p.drawRoundedRect(QRectF(9, 9, 192, 192), 13, 13);
-    for (QPointF screw : {QPointF(20, 20), QPointF(190, 20), QPointF(20, 190), QPointF(190, 190)}) {
-        art::hub(p, screw, 4, QColor(60, 60, 64));
-        p.setPen(QPen(QColor(15, 15, 15), 1));
-        p.drawLine(screw + QPointF(-2.6, 1.5), screw + QPointF(2.6, -1.5));
-    }
+    for (QPointF at : {QPointF(20, 20), QPointF(190, 20), QPointF(20, 190), QPointF(190, 190)})
+        screw(p, at, 4);
 
     lcdWindow(p, lines.property(QStringLiteral("temperatureLine")), narrowing);
     lcdWindow(p, lines.property(QStringLiteral("timeLine")), narrowing);
