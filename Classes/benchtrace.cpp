@@ -41,7 +41,8 @@ class WindowProbe;
 // Everything the trace keeps; created on first use, only when tracing is on.
 struct TraceState
 {
-    std::vector<Event> events;
+    std::unique_ptr<Event[]> events; // not initialised: its pages are touched as it fills
+    size_t capacity = 0;
     size_t used = 0;
     quint64 dropped = 0;
     bool written = false;
@@ -215,6 +216,10 @@ void WindowProbe::firstFrameShown()
     bool ok = false;
     const int expected = qEnvironmentVariableIntValue("RADOD_BENCH_TRACE_READY", &ok);
     if (ok && st.shownWindows == expected) {
+        // Start-up is over: touch the rest of the buffer now, so that the
+        // memory it takes is resident from here on and does not look like
+        // growth while the suite is measured.
+        std::memset(static_cast<void *>(st.events.get() + st.used), 0, (st.capacity - st.used) * sizeof(Event));
         QFile ready(st.path + QStringLiteral(".ready"));
         if (ready.open(QIODevice::WriteOnly | QIODevice::Truncate))
             ready.write(QByteArray::number(BenchTrace::now()));
@@ -233,10 +238,8 @@ TraceState &state()
         st->path = qEnvironmentVariable("RADOD_BENCH_TRACE");
         bool ok = false;
         const qint64 capacity = qEnvironmentVariableIntValue("RADOD_BENCH_TRACE_EVENTS", &ok);
-        st->events.resize(size_t(ok && capacity > 0 ? capacity : 400000));
-        // Touch the whole buffer now, so that the memory it takes is part of
-        // the resident size from the start and does not look like growth.
-        std::memset(static_cast<void *>(st->events.data()), 0, st->events.size() * sizeof(Event));
+        st->capacity = size_t(ok && capacity > 0 ? capacity : 400000);
+        st->events.reset(new Event[st->capacity]);
         std::atexit(writeAtExit);
         return st;
     }();
@@ -278,7 +281,7 @@ void BenchTrace::record(Kind kind, File file, int window, qint64 t0, qint64 t1, 
     if (!s_enabled)
         return;
     TraceState &st = state();
-    if (st.used >= st.events.size()) {
+    if (st.used >= st.capacity) {
         ++st.dropped;
         return;
     }
@@ -340,7 +343,7 @@ void BenchTrace::write()
     out += "# radod-bench-trace 1\n";
     out += "# platform " + QGuiApplication::platformName().toUtf8() + '\n';
     out += "# manager " + (st.managerMode.isEmpty() ? QByteArray("default") : st.managerMode.toUtf8()) + '\n';
-    out += "# capacity " + QByteArray::number(quint64(st.events.size())) + ' '
+    out += "# capacity " + QByteArray::number(quint64(st.capacity)) + ' '
             + QByteArray::number(quint64(sizeof(Event))) + '\n';
     out += "# dropped " + QByteArray::number(st.dropped) + '\n';
     for (const auto &probe : st.probes) {

@@ -10,7 +10,9 @@
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickWidget>
+#include <QScopedValueRollback>
 #include <QSet>
+#include <QTimer>
 
 namespace {
 
@@ -43,8 +45,10 @@ QString recipientName(QObject *recipient)
 } // namespace
 
 InstrumentManager::InstrumentManager(QObject *parent)
-    : QObject(parent), fileClass(new FileClass(this))
+    : QObject(parent), fileClass(new FileClass(this)),
+      m_plain(qgetenv("RADOD_PLAIN_MANAGER") == "1")
 {
+    BenchTrace::setManagerMode(m_plain ? QStringLiteral("plain") : QStringLiteral("ours"));
     connect(&m_configWatcher, &QFileSystemWatcher::fileChanged, this,
             &InstrumentManager::onConfigFileChanged);
     connect(&m_folderWatcher, &QFileSystemWatcher::directoryChanged, this,
@@ -113,6 +117,13 @@ void InstrumentManager::registerWidget(QMainWindow *window, QQuickWidget *quickW
         m_valuesMap[fullPath].append(rootObject);
         qCDebug(lcManager) << "Gerenciador: Monitorando valor" << fullPath << "para"
                            << window->windowTitle();
+        // What the document holds already: the text its window published.
+        const QString property = valuePropertyFor(fullPath);
+        const QVariant published = quickWidget && !property.isEmpty()
+                ? quickWidget->rootContext()->contextProperty(property)
+                : QVariant();
+        if (published.isValid())
+            m_heldTexts.insert({quickWidget, property}, published.toString());
     }
     m_allScreens.append(window);
     updateFolderWatch();
@@ -222,24 +233,80 @@ void InstrumentManager::pushConfig(const QString &literalPath)
     const auto it = m_configMap.constFind(literalPath);
     if (it == m_configMap.constEnd())
         return;
-    const QString text = fileClass->readTextFromFile(literalPath);
+    QString text;
+    if (!readSettled(QStringLiteral("config"), literalPath, &text, [this, literalPath] { pushConfig(literalPath); }))
+        return;
     for (const ConfigInfo &info : *it)
-        push(info.rootObject, info.propertyName, text, literalPath);
+        pushText(info.rootObject, info.propertyName, text, literalPath, false);
 }
 
 void InstrumentManager::pushValues(const QString &literalPath)
 {
-    const qint64 readStart = BenchTrace::enabled() ? BenchTrace::now() : 0;
-    const QString text = fileClass->readTextFromFile(literalPath);
-    if (BenchTrace::enabled())
-        BenchTrace::record(BenchTrace::Read, BenchTrace::fileOf(literalPath), -1, readStart,
-                           BenchTrace::now(), BenchTrace::textHash(text), text.size());
+    QString text;
+    if (!readSettled(QStringLiteral("values"), literalPath, &text, [this, literalPath] { pushValues(literalPath); }))
+        return;
     const QString propertyName = valuePropertyFor(literalPath);
     const auto it = m_valuesMap.constFind(literalPath);
     if (propertyName.isEmpty() || it == m_valuesMap.constEnd())
         return;
     for (const QPointer<QObject> &recipient : *it)
-        push(recipient, propertyName, text, literalPath);
+        pushText(recipient, propertyName, text, literalPath, !m_plain);
+}
+
+bool InstrumentManager::readSettled(const QString &purpose, const QString &literalPath, QString *text,
+                                    const std::function<void()> &settle)
+{
+    const qint64 readStart = BenchTrace::enabled() ? BenchTrace::now() : 0;
+    *text = fileClass->readTextFromFile(literalPath);
+    if (BenchTrace::enabled())
+        BenchTrace::record(BenchTrace::Read, BenchTrace::fileOf(literalPath), -1, readStart,
+                           BenchTrace::now(), BenchTrace::textHash(*text), text->size());
+    if (m_plain)
+        return true;
+    const QString key = purpose + QLatin1Char('|') + literalPath;
+    QTimer *wait = m_rewriteWaits.value(key);
+    if (!text->isEmpty() || m_settling || m_readEmpty.contains(key)) {
+        // Text, or a settled read, or a file that was empty already: pass it on.
+        if (wait)
+            wait->stop();
+        if (text->isEmpty())
+            m_readEmpty.insert(key);
+        else
+            m_readEmpty.remove(key);
+        return true;
+    }
+    if (!wait) {
+        wait = new QTimer(this);
+        wait->setSingleShot(true);
+        connect(wait, &QTimer::timeout, this, [this, settle] {
+            const QScopedValueRollback<bool> settling(m_settling, true);
+            settle();
+        });
+        m_rewriteWaits.insert(key, wait);
+    }
+    if (!wait->isActive()) {
+        qCDebug(lcManager) << "Gerenciador: arquivo vazio durante a escrita, aguardando:" << literalPath;
+        wait->start(m_rewriteGraceMs);
+    }
+    return false;
+}
+
+void InstrumentManager::pushText(QObject *recipient, const QString &propertyName, const QString &text,
+                                 const QString &literalPath, bool skipIfHeld)
+{
+    if (!recipient)
+        return;
+    if (skipIfHeld) {
+        const QPair<const QObject *, QString> key(recipient, propertyName);
+        const auto held = m_heldTexts.constFind(key);
+        if (held != m_heldTexts.constEnd() && *held == text) {
+            if (BenchTrace::enabled())
+                BenchTrace::skipped(recipient, propertyName, text);
+            return;
+        }
+        m_heldTexts.insert(key, text);
+    }
+    push(recipient, propertyName, text, literalPath);
 }
 
 void InstrumentManager::push(QObject *recipient, const QString &propertyName, const QString &text,
@@ -262,7 +329,9 @@ void InstrumentManager::push(QObject *recipient, const QString &propertyName, co
 
 void InstrumentManager::applyLockFile()
 {
-    applyLockState(fileClass->readTextFromFile(m_lockGeralFilePath));
+    QString text;
+    if (readSettled(QStringLiteral("frames"), m_lockGeralFilePath, &text, [this] { applyLockFile(); }))
+        applyLockState(text);
 }
 
 void InstrumentManager::applyLockState(const QString &lockStatus)

@@ -5,14 +5,19 @@
 #include <QList>
 #include <QMainWindow>
 #include <QObject>
+#include <QPair>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 class FileClass;
 class ModuleWindow;
 class QQmlApplicationEngine;
 class QQuickWidget;
+class QTimer;
 
 // A recipient of a configuration file.
 struct ConfigInfo
@@ -39,11 +44,30 @@ struct ConfigInfo
 //
 // Every push is logged at debug level in the category radod.push (off by
 // default; QT_LOGGING_RULES="radod.push.debug=true" shows them).
+//
+// Two refinements keep documents from doing work, or showing states, that no
+// writer meant (RADOD_PLAIN_MANAGER=1 turns both off, for comparison):
+//  - A writer that rewrites a file in place empties it before it writes, and
+//    a notification can come in between. An empty read of a file that held
+//    text therefore waits for the write's own notification, which follows at
+//    once; only when none comes within kRewriteGraceMs is the file read again
+//    and its text, empty or not, passed on. So a file that was really emptied
+//    or deleted still reaches the documents (and the frames), a moment later.
+//  - A value text (value vector, radio value vector, lock flag) identical to
+//    the one a document holds is not set again: the documents derive
+//    everything from that text, so setting it again would only re-run their
+//    bindings. Several notifications for one write then cost one push.
+// Layout strings are always pushed: a document may rely on getting its own
+// write back.
 class InstrumentManager : public QObject
 {
     Q_OBJECT
 public:
     explicit InstrumentManager(QObject *parent = nullptr);
+
+    // How long an empty read waits for the rest of an in-place rewrite.
+    static constexpr int kRewriteGraceMs = 100;
+    void setRewriteGraceMs(int ms) { m_rewriteGraceMs = ms; }
 
     // Watches the exchange directory, which notices files that appear. When the
     // directory does not exist yet it is watched from the moment it does.
@@ -91,6 +115,13 @@ private:
     void pushConfig(const QString &literalPath);
     void pushValues(const QString &literalPath);
     void applyLockFile();
+    // Reads `literalPath` for `purpose`; false when the text is the empty
+    // moment of an in-place rewrite, in which case `settle` runs later unless
+    // the next notification brings the text first.
+    bool readSettled(const QString &purpose, const QString &literalPath, QString *text,
+                     const std::function<void()> &settle);
+    void pushText(QObject *recipient, const QString &propertyName, const QString &text,
+                  const QString &literalPath, bool skipIfHeld);
     void push(QObject *recipient, const QString &propertyName, const QString &text,
               const QString &literalPath);
 
@@ -119,4 +150,14 @@ private:
     WatchTable m_configFiles;
     WatchTable m_valueFiles;
     WatchTable m_lockFiles;
+
+    const bool m_plain; // RADOD_PLAIN_MANAGER=1: one read and one push per notification
+    // Per purpose and file: a wait for the rest of a rewrite, and whether the
+    // file was last read empty.
+    QHash<QString, QTimer *> m_rewriteWaits; // timers are children of the manager
+    QSet<QString> m_readEmpty;
+    int m_rewriteGraceMs = kRewriteGraceMs;
+    bool m_settling = false; // inside a settle: the text read is passed on as it is
+    // The value text each document holds, per (document, property).
+    QHash<QPair<const QObject *, QString>, QString> m_heldTexts;
 };

@@ -100,6 +100,10 @@ private slots:
     void badInputIsPushedWithoutHarm();
     void folderWhereAFileShouldBe();
     void engineFormLoadsAndFollows();
+    void emptyMomentOfRewriteIsNotPushed();
+    void emptiedFileIsPushedAfterTheGrace();
+    void identicalValueTextIsNotPushedAgain();
+    void plainManagerPushesEveryRead();
 
 private:
     // Start-up as the main routine does it, without the value files.
@@ -513,6 +517,128 @@ void TestInstrumentManager::engineFormLoadsAndFollows()
     QVERIFY(m_ex->writeInPlace(QStringLiteral("TimedProcessing.txt"), "7;7"));
     QTRY_COMPARE_WITH_TIMEOUT(engine.rootContext()->contextProperty(QStringLiteral("TimedProcessing")).toString(),
                               QStringLiteral("7;7"), kTimeout);
+}
+
+namespace {
+
+// Empties a file the way an in-place writer does first (open with truncation).
+void truncate(const support::Exchange &ex, const QString &name)
+{
+    QFile f(ex.real(name));
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+}
+
+// Pushes of `property` that set the empty text.
+int emptyPushes(const QString &property)
+{
+    const QString push = QStringLiteral("push %1 <-").arg(property);
+    int n = 0;
+    for (const QString &line : std::as_const(capturedLog()))
+        n += line.contains(push) && line.contains(QStringLiteral("(0 characters)")) ? 1 : 0;
+    return n;
+}
+
+} // namespace
+
+void TestInstrumentManager::emptyMomentOfRewriteIsNotPushed()
+{
+    // A long grace: the test decides when the rewrite completes.
+    m_manager->setRewriteGraceMs(60000);
+    startSuite();
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("TimedProcessing.txt"), "1;2;3"));
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("lock.txt"), "1"));
+    QTRY_COMPARE_WITH_TIMEOUT(prop("StandBy", "TimedProcessing"), QStringLiteral("1;2;3"), kTimeout);
+    QTRY_VERIFY_WITH_TIMEOUT(window("Cessna")->windowFlags().testFlag(Qt::FramelessWindowHint), kTimeout);
+    capturedLog().clear();
+
+    // The writers have emptied their files; the manager has seen it.
+    truncate(*m_ex, QStringLiteral("TimedProcessing.txt"));
+    truncate(*m_ex, QStringLiteral("lock.txt"));
+    truncate(*m_ex, QStringLiteral("config.txt"));
+    QTRY_COMPARE_WITH_TIMEOUT(countLog(QStringLiteral("arquivo vazio durante a escrita")), 4, kTimeout);
+    // values, lock values, lock frames, layout
+    QCOMPARE(prop("Cessna", "TimedProcessing"), QStringLiteral("1;2;3"));
+    QCOMPARE(prop("Cessna", "lock"), QStringLiteral("1"));
+    QVERIFY(window("Cessna")->windowFlags().testFlag(Qt::FramelessWindowHint));
+
+    // ... and then they write.
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("TimedProcessing.txt"), "4;5;6"));
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("lock.txt"), "1"));
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("config.txt"), "9,9,9,9"));
+    QTRY_COMPARE_WITH_TIMEOUT(prop("StandBy", "TimedProcessing"), QStringLiteral("4;5;6"), kTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(prop("Cessna", "configStringCessna"), QStringLiteral("9,9,9,9"), kTimeout);
+    QTest::qWait(200);
+    QCOMPARE(emptyPushes(QStringLiteral("TimedProcessing")), 0);
+    QCOMPARE(emptyPushes(QStringLiteral("lock")), 0);
+    QCOMPARE(emptyPushes(QStringLiteral("configStringCessna")), 0);
+    QCOMPARE(prop("Cessna", "lock"), QStringLiteral("1"));
+    QVERIFY(window("Cessna")->windowFlags().testFlag(Qt::FramelessWindowHint));
+}
+
+void TestInstrumentManager::emptiedFileIsPushedAfterTheGrace()
+{
+    startSuite();
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("TPRadioAvionico.txt"), "118.0"));
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("lock.txt"), "1"));
+    QTRY_COMPARE_WITH_TIMEOUT(prop("RadioCompac", "timedDataString"), QStringLiteral("118.0"), kTimeout);
+    QTRY_VERIFY_WITH_TIMEOUT(window("Baron")->windowFlags().testFlag(Qt::FramelessWindowHint), kTimeout);
+
+    // Emptied for good, or deleted: the documents and the frames get it.
+    truncate(*m_ex, QStringLiteral("TPRadioAvionico.txt"));
+    QVERIFY(m_ex->remove(QStringLiteral("lock.txt")));
+    QTRY_COMPARE_WITH_TIMEOUT(prop("RadioCompac", "timedDataString"), QString(), kTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(prop("RadioAvionico", "timedDataString"), QString(), kTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(prop("Baron", "lock"), QString(), kTimeout);
+    QTRY_VERIFY_WITH_TIMEOUT(!window("Baron")->windowFlags().testFlag(Qt::FramelessWindowHint), kTimeout);
+    QTest::qWait(3 * InstrumentManager::kRewriteGraceMs);
+    QCOMPARE(emptyPushes(QStringLiteral("timedDataString")), 2);
+
+    // Once empty, a further empty read has nothing to wait for.
+    capturedLog().clear();
+    truncate(*m_ex, QStringLiteral("TPRadioAvionico.txt"));
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("TPRadioAvionico.txt"), "121.5"));
+    QTRY_COMPARE_WITH_TIMEOUT(prop("RadioAvionico", "timedDataString"), QStringLiteral("121.5"), kTimeout);
+}
+
+void TestInstrumentManager::identicalValueTextIsNotPushedAgain()
+{
+    startSuite();
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("TimedProcessing.txt"), "1;2;3"));
+    QTRY_COMPARE_WITH_TIMEOUT(prop("Caravan", "TimedProcessing"), QStringLiteral("1;2;3"), kTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(pushedTo(QStringLiteral("TimedProcessing")).size(), 4, kTimeout);
+
+    // The same text again and again (a bridge of a parked aircraft), then a
+    // new one: only the new one is set.
+    for (int i = 0; i < 3; ++i) {
+        QVERIFY(m_ex->writeInPlace(QStringLiteral("TimedProcessing.txt"), "1;2;3"));
+        QTest::qWait(20);
+    }
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("TimedProcessing.txt"), "1;2;4"));
+    QTRY_COMPARE_WITH_TIMEOUT(prop("StandBy", "TimedProcessing"), QStringLiteral("1;2;4"), kTimeout);
+    QCOMPARE(pushedTo(QStringLiteral("TimedProcessing")).size(), 8);
+
+    // Layout strings are set every time, identical or not.
+    capturedLog().clear();
+    for (int i = 0; i < 2; ++i) {
+        QVERIFY(m_ex->replace(QStringLiteral("configBaron.txt"), "5,5,5"));
+        QTRY_COMPARE_WITH_TIMEOUT(pushedTo(QStringLiteral("configStringBaron")).size(), i + 1, kTimeout);
+    }
+}
+
+void TestInstrumentManager::plainManagerPushesEveryRead()
+{
+    qputenv("RADOD_PLAIN_MANAGER", "1");
+    m_manager = std::make_unique<InstrumentManager>();
+    qunsetenv("RADOD_PLAIN_MANAGER");
+    startSuite();
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("TimedProcessing.txt"), "1;2;3"));
+    QTRY_COMPARE_WITH_TIMEOUT(pushedTo(QStringLiteral("TimedProcessing")).size(), 4, kTimeout);
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("TimedProcessing.txt"), "1;2;3"));
+    QTRY_VERIFY_WITH_TIMEOUT(pushedTo(QStringLiteral("TimedProcessing")).size() >= 8, kTimeout);
+    // The empty moment of a rewrite goes out as it is.
+    truncate(*m_ex, QStringLiteral("TimedProcessing.txt"));
+    QTRY_VERIFY_WITH_TIMEOUT(emptyPushes(QStringLiteral("TimedProcessing")) >= 4, kTimeout);
+    QCOMPARE(countLog(QStringLiteral("arquivo vazio durante a escrita")), 0);
 }
 
 QTEST_MAIN(TestInstrumentManager)
