@@ -30,6 +30,11 @@ void ModuleForm::setupUi(QMainWindow *window, const QString &objectName, const Q
     statusbar = new QStatusBar(window);
     statusbar->setObjectName(QStringLiteral("statusbar"));
     window->setStatusBar(statusbar);
+    // Both bars stay empty. Hidden, they take no room, so the document gets the
+    // whole client area: the panels size their windows for their own content,
+    // and a visible status bar would cut the bottom of every panel.
+    menubar->hide();
+    statusbar->hide();
     window->setWindowTitle(title);
 }
 

@@ -223,6 +223,9 @@ void tst_ModuleWindows::everyWindowIsBuiltTheSameWay()
     QVERIFY(w->menuBar());
     QCOMPARE(w->menuBar()->objectName(), QStringLiteral("menubar"));
     QCOMPARE(w->statusBar()->objectName(), QStringLiteral("statusbar"));
+    // The empty bars take no room from the document.
+    QVERIFY(w->menuBar()->isHidden());
+    QVERIFY(w->statusBar()->isHidden());
     QVERIFY(!w->findChild<QWidget *>(QStringLiteral("centralwidget"))
             || w->findChild<QWidget *>(QStringLiteral("centralwidget")) != w->centralWidget());
 
