@@ -1,1 +1,1 @@
-radod_mount(FILES Interpolate.js LayoutString.js GaugeSlot.qml ModulePlaceholder.qml)
+radod_mount(FILES Interpolate.js Numbers.js LayoutString.js GaugeSlot.qml ModulePlaceholder.qml)

@@ -1,4 +1,5 @@
 .pragma library
+.import "qrc:/Classes/Numbers.js" as Numbers
 
 // Texts and geometry of the clock's two LCD lines, shared by DavtronInst.qml
 // and the face that the artwork draws around them.
@@ -18,20 +19,14 @@ function twoDigits(n) {
 
 // Whole degrees below the reading first, then the magnitude: -3.2 gives "- 04 C".
 function temperatureText(celsius) {
-    var t = Math.floor(finite(celsius));
+    var t = Math.floor(Numbers.finite(celsius));
     return (t < 0 ? "- " : "") + twoDigits(Math.abs(t)) + " C";
 }
 
 // "HH:MM" three hours ahead of the simulator clock, wrapping past midnight.
 function timeText(hour, minute) {
-    var h = (finite(hour) + hourOffset) % 24;
+    var h = (Numbers.finite(hour) + hourOffset) % 24;
     if (h < 0)
         h += 24;
-    return twoDigits(h) + ":" + twoDigits(finite(minute));
-}
-
-// A value that is not a finite number (a garbled field) reads as 0.
-function finite(value) {
-    var v = Number(value);
-    return isFinite(v) ? v : 0;
+    return twoDigits(h) + ":" + twoDigits(Numbers.finite(minute));
 }

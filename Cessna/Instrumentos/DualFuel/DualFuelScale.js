@@ -1,4 +1,5 @@
 .pragma library
+.import "qrc:/Classes/Numbers.js" as Numbers
 
 // Fuel quantity scale of the two-tank gauge. A tank input is converted to the
 // 0-to-26 reading of the face; the left needle turns by needleAngle(), the
@@ -9,7 +10,7 @@ var emptyAngle = 148;       // angle of 0 on the left arc
 var fullAngle = 58;         // angle of 26 on the left arc
 
 function reading(f) {
-    f = finite(f);
+    f = Numbers.finite(f);
     return Math.min(f, maxInput) * 2.20462 / 5;
 }
 // Left-needle angle of a reading q of the 0-to-26 scale.
@@ -21,10 +22,4 @@ function leftAngle(f) {
 }
 function rightAngle(f) {
     return -leftAngle(f);
-}
-
-// A value that is not a finite number (a garbled field) reads as 0.
-function finite(value) {
-    var v = Number(value);
-    return isFinite(v) ? v : 0;
 }

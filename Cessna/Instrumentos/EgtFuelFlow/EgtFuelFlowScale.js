@@ -1,4 +1,5 @@
 .pragma library
+.import "qrc:/Classes/Numbers.js" as Numbers
 
 // Exhaust-gas temperature (left needle) and fuel flow (right needle) scales.
 var egtLow = 961;           // needle rests at egtLowAngle at and below this
@@ -8,7 +9,7 @@ var egtHighAngle = 34;
 var maxFlow = 19;           // last numeral of the fuel-flow scale, gallons per hour
 
 function egtAngle(e) {
-    e = finite(e);
+    e = Numbers.finite(e);
     if (e <= egtLow)
         return egtLowAngle;
     if (e >= egtHigh)
@@ -19,14 +20,8 @@ function egtAngle(e) {
 // Fuel flow has no stops; the low end up to 5 gal/h is compressed and the
 // needle steps from 220 to 222 degrees as the flow passes 5.
 function flowAngle(q) {
-    q = finite(q);
+    q = Numbers.finite(q);
     if (q <= 5)
         return q * 1.6 + 212;
     return 222 + (q - 5) * 7.7;
-}
-
-// A value that is not a finite number (a garbled field) reads as 0.
-function finite(value) {
-    var v = Number(value);
-    return isFinite(v) ? v : 0;
 }

@@ -1,4 +1,5 @@
 .pragma library
+.import "qrc:/Classes/Numbers.js" as Numbers
 
 // The horizontal situation indicator's geometry. The document turns and moves
 // its layers with these functions and the artwork generator draws the card,
@@ -16,36 +17,30 @@ var glideDots = [-2, -1, 1, 2]          // dots of the glide-slope scales
 var hdgFlagAside = 45                   // degrees the HDG flag swings when powered
 var navFlagAside = 90                   // degrees the NAV flag swings with a signal
 
-// A value that is not a finite number counts as 0.
-function number(value) {
-    var v = Number(value)
-    return isFinite(v) ? v : 0
-}
-
 function cardAngle(heading) {
-    return -number(heading)
+    return -Numbers.finite(heading)
 }
 function bugAngle(bug, heading) {
-    return number(bug) - number(heading)
+    return Numbers.finite(bug) - Numbers.finite(heading)
 }
 function courseAngle(course, heading) {
-    return number(course) - number(heading)
+    return Numbers.finite(course) - Numbers.finite(heading)
 }
 // Offset of the deviation bar across a course arrow turned by `angle` degrees.
 function barOffsetX(dots, angle) {
-    return number(dots) * barPxPerDot * Math.cos(number(angle) * Math.PI / 180)
+    return Numbers.finite(dots) * barPxPerDot * Math.cos(Numbers.finite(angle) * Math.PI / 180)
 }
 function barOffsetY(dots, angle) {
-    return number(dots) * barPxPerDot * Math.sin(number(angle) * Math.PI / 180)
+    return Numbers.finite(dots) * barPxPerDot * Math.sin(Numbers.finite(angle) * Math.PI / 180)
 }
 function glideOffset(dots) {
-    return glidePxPerDot * number(dots)
+    return glidePxPerDot * Numbers.finite(dots)
 }
 // The flags stand in view at 0 and swing aside when the bus is powered or a
 // navigation signal is present (any value but 0).
 function hdgFlagAngle(busVolts) {
-    return number(busVolts) !== 0 ? hdgFlagAside : 0
+    return Numbers.finite(busVolts) !== 0 ? hdgFlagAside : 0
 }
 function navFlagAngle(signal) {
-    return number(signal) !== 0 ? navFlagAside : 0
+    return Numbers.finite(signal) !== 0 ? navFlagAside : 0
 }

@@ -1,4 +1,5 @@
 .pragma library
+.import "qrc:/Classes/Numbers.js" as Numbers
 
 // The second course indicator's geometry: one course needle hanging from a
 // pivot under the course card, 12 degrees per dot, stopping at 4 dots. The
@@ -7,13 +8,8 @@
 var maxDots = 4
 var courseDegPerDot = 12
 
-// A value that is not a finite number counts as 0.
-function number(value) {
-    var v = Number(value)
-    return isFinite(v) ? v : 0
-}
 function limited(dots) {
-    return Math.max(-maxDots, Math.min(maxDots, number(dots)))
+    return Math.max(-maxDots, Math.min(maxDots, Numbers.finite(dots)))
 }
 
 // A positive deviation swings the lower end of the needle to the right.
@@ -21,11 +17,11 @@ function needleAngle(dots) {
     return -courseDegPerDot * limited(dots)
 }
 function cardAngle(course) {
-    return -number(course)
+    return -Numbers.finite(course)
 }
 
 // Flag window: 1 TO, 2 FROM; the NAV flag shows with 0 or when the receiver
 // has no signal, so it can stand beside a TO or FROM.
-function showTo(toFrom) { return number(toFrom) === 1 }
-function showFrom(toFrom) { return number(toFrom) === 2 }
-function showNavFlag(toFrom, signal) { return number(toFrom) === 0 || number(signal) === 0 }
+function showTo(toFrom) { return Numbers.finite(toFrom) === 1 }
+function showFrom(toFrom) { return Numbers.finite(toFrom) === 2 }
+function showNavFlag(toFrom, signal) { return Numbers.finite(toFrom) === 0 || Numbers.finite(signal) === 0 }

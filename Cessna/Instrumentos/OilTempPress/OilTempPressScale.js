@@ -1,4 +1,5 @@
 .pragma library
+.import "qrc:/Classes/Numbers.js" as Numbers
 
 // Oil temperature (left needle) and oil pressure (right needle) scales.
 var tempPoints = [75, 100, 150, 200, 245];
@@ -10,7 +11,7 @@ var pressureMax = 115;      // last mark of the pressure scale, psi
 // The temperature is held to 75...250 and read on the segment it falls in;
 // a value on a point belongs to the segment below it.
 function tempAngle(t) {
-    t = finite(t);
+    t = Numbers.finite(t);
     t = Math.min(Math.max(t, tempMin), tempMax);
     var i = 0;
     while (i < tempPoints.length - 2 && t > tempPoints[i + 1])
@@ -22,12 +23,6 @@ function tempAngle(t) {
 
 // One degree per psi, no stops.
 function pressureAngle(p) {
-    p = finite(p);
+    p = Numbers.finite(p);
     return -145 + p;
-}
-
-// A value that is not a finite number (a garbled field) reads as 0.
-function finite(value) {
-    var v = Number(value);
-    return isFinite(v) ? v : 0;
 }

@@ -1,4 +1,5 @@
 .pragma library
+.import "qrc:/Classes/Numbers.js" as Numbers
 
 // Tachometer scale, shared by RpmInst.qml and the face the artwork draws.
 // 0.072 degrees per rpm from -126 at rest; no upper stop, the needle keeps
@@ -10,12 +11,6 @@ var greenArc = [2100, 2700];
 var redLine = 2700;
 
 function needleAngle(rpm) {
-    rpm = finite(rpm);
+    rpm = Numbers.finite(rpm);
     return restAngle + degreesPerRpm * Math.max(rpm, 0);
-}
-
-// A value that is not a finite number (a garbled field) reads as 0.
-function finite(value) {
-    var v = Number(value);
-    return isFinite(v) ? v : 0;
 }

@@ -1,8 +1,9 @@
 .pragma library
+.import "qrc:/Classes/Numbers.js" as Numbers
 
 // Suction scale: four linear pieces meeting at 3, 4 and 6 in Hg; no stops.
 function needleAngle(s) {
-    s = finite(s);
+    s = Numbers.finite(s);
     if (s > 6)
         return 53 * (s - 6) + 242;
     if (s > 4)
@@ -10,10 +11,4 @@ function needleAngle(s) {
     if (s > 3)
         return 53 * (s - 3) + 65;
     return 65 / 3 * s;
-}
-
-// A value that is not a finite number (a garbled field) reads as 0.
-function finite(value) {
-    var v = Number(value);
-    return isFinite(v) ? v : 0;
 }

@@ -1,4 +1,5 @@
 .pragma library
+.import "qrc:/Classes/Numbers.js" as Numbers
 
 // Trim indicator travel and flap readout of the trim and flap panel.
 var neutralY = 58;          // indicator top at trim 0 (the take-off mark)
@@ -8,7 +9,7 @@ var indicatorHeight = 10;
 var digitWidthScale = 0.6;
 
 function indicatorY(trim) {
-    trim = finite(trim);
+    trim = Numbers.finite(trim);
     return neutralY + pixelsPerUnit * trim;
 }
 
@@ -21,10 +22,4 @@ function flapText(flaps) {
     if (flaps > 0)
         return "10";
     return "0";
-}
-
-// A value that is not a finite number (a garbled field) reads as 0.
-function finite(value) {
-    var v = Number(value);
-    return isFinite(v) ? v : 0;
 }

@@ -1,4 +1,5 @@
 .pragma library
+.import "qrc:/Classes/Numbers.js" as Numbers
 
 // Turn coordinator: the aeroplane symbol tilts by the turn-rate input in
 // degrees, limited to +-60; the ball moves 21 px per 5.15 degrees of slip (to
@@ -8,16 +9,12 @@ var planeLimit = 60
 // L and R marks stand.
 var standardRateTilt = 20
 
-function number(value) {
-    var v = Number(value)
-    return isFinite(v) ? v : 0
-}
 function planeAngle(turnRate) {
-    return Math.max(-planeLimit, Math.min(planeLimit, number(turnRate)))
+    return Math.max(-planeLimit, Math.min(planeLimit, Numbers.finite(turnRate)))
 }
 function ballOffsetX(slip) {
-    return -number(slip) * 21 / 5.15
+    return -Numbers.finite(slip) * 21 / 5.15
 }
 function ballOffsetY(slip) {
-    return Math.sin((number(slip) + 270) * Math.PI / 180)
+    return Math.sin((Numbers.finite(slip) + 270) * Math.PI / 180)
 }

@@ -1,4 +1,5 @@
 .pragma library
+.import "qrc:/Classes/Numbers.js" as Numbers
 
 // The VOR/ILS indicator's geometry. Both deviation needles are the same bar,
 // hanging from a pivot under the course card: the course needle from the top
@@ -11,13 +12,8 @@ var courseDegPerDot = 12
 var glideDegPerDot = 8
 var glideRestAngle = -90
 
-// A value that is not a finite number counts as 0.
-function number(value) {
-    var v = Number(value)
-    return isFinite(v) ? v : 0
-}
 function limited(dots) {
-    return Math.max(-maxDots, Math.min(maxDots, number(dots)))
+    return Math.max(-maxDots, Math.min(maxDots, Numbers.finite(dots)))
 }
 
 // A positive deviation swings the lower end of the course needle to the right.
@@ -29,12 +25,12 @@ function glideNeedleAngle(dots) {
     return glideRestAngle + glideDegPerDot * limited(dots)
 }
 function cardAngle(course) {
-    return -number(course)
+    return -Numbers.finite(course)
 }
 
 // Flag windows: 0 no signal (NAV flag), 1 TO, 2 FROM; any other value shows
 // none of them. The GS flag shows when the glide-slope field is 1.
-function showNavFlag(toFrom) { return number(toFrom) === 0 }
-function showTo(toFrom) { return number(toFrom) === 1 }
-function showFrom(toFrom) { return number(toFrom) === 2 }
-function showGlideFlag(glideslope) { return number(glideslope) === 1 }
+function showNavFlag(toFrom) { return Numbers.finite(toFrom) === 0 }
+function showTo(toFrom) { return Numbers.finite(toFrom) === 1 }
+function showFrom(toFrom) { return Numbers.finite(toFrom) === 2 }
+function showGlideFlag(glideslope) { return Numbers.finite(glideslope) === 1 }
