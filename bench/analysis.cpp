@@ -19,6 +19,8 @@ constexpr qint64 kPhaseTailNs = 500LL * 1000 * 1000;
 // A frame counts as stale beyond necessity when the newer text had been
 // written this long before the frame began.
 constexpr qint64 kStaleGraceNs = 2LL * 1000 * 1000;
+// The target for a write to reach every document.
+constexpr qint64 kLateNs = 2LL * 1000 * 1000;
 
 double ms(qint64 ns)
 {
@@ -32,6 +34,33 @@ qint64 firstAtOrAfter(const std::vector<qint64> &times, qint64 from)
 {
     const auto it = std::lower_bound(times.begin(), times.end(), from);
     return it == times.end() ? kNoTime : *it;
+}
+
+// What the GUI thread was busy with, from the trace.
+struct Busy
+{
+    qint64 from = 0;
+    qint64 to = 0;
+    bool frame = false; // drawing or repainting; else handling a notification
+};
+
+// Time of [from, to) that the busy intervals of one kind cover.
+qint64 covered(const std::vector<Busy> &busy, qint64 from, qint64 to, bool frame)
+{
+    // Intervals are sorted by start and none is longer than a second.
+    constexpr qint64 kLongest = 1000LL * 1000 * 1000;
+    auto it = std::lower_bound(busy.begin(), busy.end(), from - kLongest,
+                               [](const Busy &b, qint64 t) { return b.from < t; });
+    qint64 sum = 0;
+    for (; it != busy.end() && it->from < to; ++it) {
+        if (it->frame != frame)
+            continue;
+        const qint64 a = std::max(from, it->from);
+        const qint64 b = std::min(to, it->to);
+        if (b > a)
+            sum += b - a;
+    }
+    return sum;
 }
 
 struct Frame
@@ -181,6 +210,16 @@ PhaseFigures analysePhase(const Trace &trace, const WritePhase &phase,
         out.windows[size_t(w)].title = trace.windows[size_t(w)].title;
 
     QHash<QPair<int, qint64>, bool> flushedRenders; // (window, sync time) already counted
+    std::vector<Busy> busy;
+    for (const TraceEvent &e : trace.events) {
+        if (e.kind == BenchTrace::Rendered && e.aux > 0)
+            busy.push_back({e.aux, e.t0, true});
+        else if (e.kind == BenchTrace::Flush && e.t1 > e.t0)
+            busy.push_back({e.t0, e.t1, true});
+        else if (e.kind == BenchTrace::Handled)
+            busy.push_back({e.t0, e.t1, false});
+    }
+    std::sort(busy.begin(), busy.end(), [](const Busy &a, const Busy &b) { return a.from < b.from; });
     for (const TraceEvent &e : trace.events) {
         const bool ours = e.window >= 0 && e.window < windowCount;
         switch (e.kind) {
@@ -323,6 +362,18 @@ PhaseFigures analysePhase(const Trace &trace, const WritePhase &phase,
                     ++out.superseded;
             } else {
                 out.writeToDocument.add(ms(allReached - w.end));
+                if (allReached - w.end > kLateNs) {
+                    ++out.lateWrites;
+                    const qint64 span = allReached - w.end;
+                    const qint64 frames = covered(busy, w.end, allReached, true);
+                    const qint64 pushes = covered(busy, w.end, allReached, false);
+                    if (frames * 2 >= span)
+                        ++out.lateForFrames;
+                    else if ((frames + pushes) * 2 >= span)
+                        ++out.lateForPushes;
+                    else
+                        ++out.lateForOther;
+                }
             }
         }
 

@@ -96,6 +96,15 @@ struct PhaseFigures
     int staleFrames = 0;          // frame shows older text than the newest written before it began
     int staleFramesBeyond2ms = 0; // ... and that newest write had completed 2 ms before
 
+    // Changed writes that took longer than 2 ms to reach every document, by
+    // what kept the suite's GUI thread from them: drawing a frame, setting
+    // texts on documents (their own or another file's), or nothing the trace
+    // shows (the process was not running: other processes had the cores).
+    int lateWrites = 0;
+    int lateForFrames = 0;
+    int lateForPushes = 0;
+    int lateForOther = 0;
+
     int notifications = 0;
     int reads = 0;
     int pushes = 0;

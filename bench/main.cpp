@@ -394,6 +394,14 @@ QString report(const std::vector<RunResult> &results, const Bench &bench, const 
                  phaseCells(results, p, [](const PhaseFigures &f) { return f.writeToDocument.summary(); }));
         main.row(QStringLiteral("write → frame on screen") + at,
                  phaseCells(results, p, [](const PhaseFigures &f) { return f.writeToFrame.summary(1); }));
+        main.row(QStringLiteral("writes later than 2 ms: waiting for frames / pushes / not running") + at,
+                 phaseCells(results, p, [](const PhaseFigures &f) {
+                     return QStringLiteral("%1: %2 / %3 / %4")
+                             .arg(f.lateWrites)
+                             .arg(f.lateForFrames)
+                             .arg(f.lateForPushes)
+                             .arg(f.lateForOther);
+                 }));
         main.row(QStringLiteral("writes lost (superseded before a read)") + at,
                  phaseCells(results, p, [](const PhaseFigures &f) {
                      return QStringLiteral("%1 (%2) of %3").arg(f.lost).arg(f.superseded).arg(f.changedWrites);

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+// Which Qt Quick renderer suits the machine the suite runs on.
+//
+// Without a graphics processor, OpenGL is drawn by the CPU (Mesa's llvmpipe
+// on Linux) and Qt Quick's OpenGL path costs far more than its software
+// renderer: a quick widget is drawn into a texture and its whole window is
+// composed again at every frame, where the software renderer repaints only
+// the parts of the panel that changed. Measured with the six windows on a
+// 2-core machine without a GPU (bench/, README): OpenGL through llvmpipe
+// managed about 11 frames per second at three times the CPU time and twice
+// the memory of the software renderer, which kept up with 60 updates per
+// second.
+namespace RenderBackend {
+
+struct Machine
+{
+    QString platform;          // QT_QPA_PLATFORM as set ("" when not set)
+    QString quickBackend;      // QT_QUICK_BACKEND as set
+    QString rhiBackend;        // QSG_RHI_BACKEND as set
+    bool softwareGlForced = false; // LIBGL_ALWAYS_SOFTWARE set to a true value
+    bool gpuDevice = true;     // a graphics device the OpenGL driver can use
+};
+
+// The machine this process runs on.
+Machine thisMachine();
+
+// True when Qt Quick should render in software: nobody chose a backend, and
+// the platform is offscreen or OpenGL could only be drawn by the CPU.
+bool preferSoftware(const Machine &machine);
+
+} // namespace RenderBackend
