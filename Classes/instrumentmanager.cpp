@@ -285,7 +285,8 @@ bool InstrumentManager::readSettled(const QString &purpose, const QString &liter
         m_rewriteWaits.insert(key, wait);
     }
     if (!wait->isActive()) {
-        qCDebug(lcManager) << "Gerenciador: arquivo vazio durante a escrita, aguardando:" << literalPath;
+        // Every in-place rewrite passes through this; logged with the pushes, off by default.
+        qCDebug(lcPush) << "Gerenciador: arquivo vazio durante a escrita, aguardando:" << literalPath;
         wait->start(m_rewriteGraceMs);
     }
     return false;
