@@ -17,7 +17,6 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -44,6 +43,7 @@ struct TraceState
     std::unique_ptr<Event[]> events; // not initialised: its pages are touched as it fills
     size_t capacity = 0;
     size_t used = 0;
+    size_t usedAtReady = 0;
     quint64 dropped = 0;
     bool written = false;
     QString path;
@@ -216,10 +216,7 @@ void WindowProbe::firstFrameShown()
     bool ok = false;
     const int expected = qEnvironmentVariableIntValue("RADOD_BENCH_TRACE_READY", &ok);
     if (ok && st.shownWindows == expected) {
-        // Start-up is over: touch the rest of the buffer now, so that the
-        // memory it takes is resident from here on and does not look like
-        // growth while the suite is measured.
-        std::memset(static_cast<void *>(st.events.get() + st.used), 0, (st.capacity - st.used) * sizeof(Event));
+        st.usedAtReady = st.used;
         QFile ready(st.path + QStringLiteral(".ready"));
         if (ready.open(QIODevice::WriteOnly | QIODevice::Truncate))
             ready.write(QByteArray::number(BenchTrace::now()));
@@ -346,6 +343,7 @@ void BenchTrace::write()
     out += "# capacity " + QByteArray::number(quint64(st.capacity)) + ' '
             + QByteArray::number(quint64(sizeof(Event))) + '\n';
     out += "# dropped " + QByteArray::number(st.dropped) + '\n';
+    out += "# used " + QByteArray::number(quint64(st.usedAtReady)) + ' ' + QByteArray::number(quint64(st.used)) + '\n';
     for (const auto &probe : st.probes) {
         out += "# window " + QByteArray::number(probe->index()) + ' ' + QByteArray::number(int(probe->file()))
                 + ' ' + probe->title().toUtf8() + '\n';

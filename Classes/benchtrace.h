@@ -26,7 +26,10 @@ class QQuickWidget;
 // the new picture on its surface.
 //
 // RADOD_BENCH_TRACE_EVENTS sets the capacity (events; default 400000, 40
-// bytes each); events beyond it are counted, not kept. With
+// bytes each); events beyond it are counted, not kept. The buffer's pages
+// become resident only as it fills; the trace notes how much it had used when
+// start-up ended and at the end, so that its memory can be told apart from the
+// suite's. With
 // RADOD_BENCH_TRACE_READY=N the file "<trace>.ready" is created once N windows
 // have put their first frame on screen.
 class BenchTrace

@@ -101,6 +101,10 @@ bool Trace::load(const QString &path, QString *error)
                 dropped = f.value(1).toULongLong();
             } else if (key == "capacity") {
                 bufferBytes = f.value(1).toLongLong() * f.value(2).toLongLong();
+                eventBytes = f.value(2).toLongLong();
+            } else if (key == "used") {
+                usedAtReady = f.value(1).toLongLong();
+                usedAtEnd = f.value(2).toLongLong();
             } else if (key == "window") {
                 TraceWindow w;
                 w.index = f.value(1).toInt();

@@ -35,6 +35,9 @@ struct Trace
     QString manager;
     quint64 dropped = 0;
     qint64 bufferBytes = 0;
+    qint64 eventBytes = 0;     // size of one event
+    qint64 usedAtReady = 0;    // events recorded when six windows had shown
+    qint64 usedAtEnd = 0;
     std::vector<TraceWindow> windows;
     std::vector<TraceEvent> events;
 

@@ -81,8 +81,9 @@ int SuiteProcess::stop(int graceMs)
 {
     if (!m_process)
         return -1;
-    if (m_process->state() != QProcess::NotRunning) {
-        ::kill(pid_t(m_process->processId()), SIGTERM);
+    const qint64 pid = m_process->processId();
+    if (m_process->state() != QProcess::NotRunning && pid > 0) {
+        ::kill(pid_t(pid), SIGTERM);
         if (!m_process->waitForFinished(graceMs)) {
             m_process->kill();
             m_process->waitForFinished(5000);

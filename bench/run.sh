@@ -8,5 +8,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh >&2
 BUILD_DIR=${BUILD_DIR:-build}
-exec "$BUILD_DIR/bin/radod-bench" --suite "$BUILD_DIR/bin/radod-panels" \
+exec "$BUILD_DIR/bin/radod-bench" \
     --report "$BUILD_DIR/bench-report.md" "$@"

@@ -187,7 +187,7 @@ void TestBenchAnalysis::traceFileIsReadBack()
     const QString path = dir.filePath(QStringLiteral("trace.txt"));
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("# radod-bench-trace 1\n# platform xcb\n# manager ours\n# capacity 1000 40\n# dropped 3\n"
+    file.write("# radod-bench-trace 1\n# platform xcb\n# manager ours\n# capacity 1000 40\n# dropped 3\n# used 10 20\n"
                "# window 0 0 Radod - Módulo Cessna\n# api 0 opengl (llvmpipe)\n"
                "# window 1 1 Radod - Rádio Aviônico\n# api 1 opengl (llvmpipe)\n"
                "# kind file window t0 t1 hash aux\n"
@@ -201,6 +201,8 @@ void TestBenchAnalysis::traceFileIsReadBack()
     QCOMPARE(trace.manager, QStringLiteral("ours"));
     QCOMPARE(trace.dropped, quint64(3));
     QCOMPARE(trace.bufferBytes, qint64(40000));
+    QCOMPARE(trace.usedAtReady * trace.eventBytes, qint64(400));
+    QCOMPARE(trace.usedAtEnd, qint64(20));
     QCOMPARE(int(trace.windows.size()), 2);
     QCOMPARE(trace.windows[0].title, QStringLiteral("Radod - Módulo Cessna"));
     QCOMPARE(trace.windows[1].file, int(BenchTrace::RadioValues));
