@@ -8,11 +8,12 @@
 // on Linux) and Qt Quick's OpenGL path costs far more than its software
 // renderer: a quick widget is drawn into a texture and its whole window is
 // composed again at every frame, where the software renderer repaints only
-// the parts of the panel that changed. Measured with the six windows on a
-// 2-core machine without a GPU (bench/, README): OpenGL through llvmpipe
-// managed about 11 frames per second at three times the CPU time and twice
-// the memory of the software renderer, which kept up with 60 updates per
-// second.
+// the parts of the panel that changed. With the six windows on a 2-core
+// machine without a GPU (bench/, README), OpenGL through llvmpipe drew the
+// Cessna panel at about 6 frames per second, most writes never reached the
+// screen, and the suite took more than twice the memory; the software
+// renderer kept up with 60 updates per second. QT_QUICK_BACKEND=rhi still
+// forces the OpenGL renderer.
 namespace RenderBackend {
 
 struct Machine

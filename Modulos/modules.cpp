@@ -1,5 +1,7 @@
 #include "modules.h"
 
+#include "renderbackend.h"
+
 namespace {
 
 // Layout strings written when a module's configuration file is missing. The
@@ -100,8 +102,7 @@ QString annunciatorConfigFile(int id)
 
 void useSoftwareQuickWhenHeadless()
 {
-    if (qEnvironmentVariable("QT_QPA_PLATFORM") == QLatin1String("offscreen")
-        && !qEnvironmentVariableIsSet("QT_QUICK_BACKEND"))
+    if (RenderBackend::preferSoftware(RenderBackend::thisMachine()))
         qputenv("QT_QUICK_BACKEND", "software");
 }
 

@@ -51,7 +51,7 @@ void progress(const QString &text)
 
 struct Platform
 {
-    QString name;    // "offscreen", "xvfb", "xvfb-software"
+    QString name;    // "offscreen", "xvfb", "xvfb-opengl"
     bool needsDisplay = false;
     QString quickBackend; // empty: Qt's default for the platform
 };
@@ -536,7 +536,8 @@ int main(int argc, char *argv[])
                                          QStringLiteral("list"), QStringLiteral("30,60"));
     const QCommandLineOption platformsOption(
             QStringLiteral("platforms"),
-            QStringLiteral("offscreen, xvfb (Qt's default backend on an X server), xvfb-software (offscreen,xvfb)."),
+            QStringLiteral("offscreen, xvfb (the suite's own choice of renderer on an X server), "
+                           "xvfb-opengl (Qt Quick's OpenGL renderer forced) (offscreen,xvfb)."),
             QStringLiteral("list"), QStringLiteral("offscreen,xvfb"));
     const QCommandLineOption designsOption(QStringLiteral("designs"), QStringLiteral("ours, plain (ours,plain)."),
                                            QStringLiteral("list"), QStringLiteral("ours,plain"));
@@ -574,8 +575,8 @@ int main(int argc, char *argv[])
             platforms.push_back({name, false, QStringLiteral("software")});
         else if (name == QLatin1String("xvfb"))
             platforms.push_back({name, true, QString()});
-        else if (name == QLatin1String("xvfb-software"))
-            platforms.push_back({name, true, QStringLiteral("software")});
+        else if (name == QLatin1String("xvfb-opengl"))
+            platforms.push_back({name, true, QStringLiteral("rhi")});
         else
             progress(QStringLiteral("unknown platform %1 left out").arg(name));
     }
