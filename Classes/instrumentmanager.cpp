@@ -284,9 +284,17 @@ bool InstrumentManager::readSettled(const QString &purpose, const QString &liter
         });
         m_rewriteWaits.insert(key, wait);
     }
+    QElapsedTimer &since = m_waitingSince[key];
     if (!wait->isActive()) {
         // Every in-place rewrite passes through this; logged with the pushes, off by default.
         qCDebug(lcPush) << "Gerenciador: arquivo vazio durante a escrita, aguardando:" << literalPath;
+        since.start();
+        wait->start(m_rewriteGraceMs);
+    } else if (since.elapsed() < qint64(kRewriteWaitLimit) * m_rewriteGraceMs) {
+        // Empty again while waiting: the writer is still at it (or this read
+        // came right after its next truncation). The grace starts again, so
+        // that the settling read does not land in a truncation of its own.
+        qCDebug(lcPush) << "Gerenciador: arquivo ainda vazio, aguardando de novo:" << literalPath;
         wait->start(m_rewriteGraceMs);
     }
     return false;

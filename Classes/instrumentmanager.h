@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QFileSystemWatcher>
 #include <QHash>
 #include <QList>
@@ -50,8 +51,9 @@ struct ConfigInfo
 //  - A writer that rewrites a file in place empties it before it writes, and
 //    a notification can come in between. An empty read of a file that held
 //    text therefore waits for the write's own notification, which follows at
-//    once; only when none comes within kRewriteGraceMs is the file read again
-//    and its text, empty or not, passed on. So a file that was really emptied
+//    once; only when none comes within kRewriteGraceMs (counted again from
+//    each further empty read, up to a limit) is the file read again and its
+//    text, empty or not, passed on. So a file that was really emptied
 //    or deleted still reaches the documents (and the frames), a moment later.
 //  - A value text (value vector, radio value vector, lock flag) identical to
 //    the one a document holds is not set again: the documents derive
@@ -65,8 +67,11 @@ class InstrumentManager : public QObject
 public:
     explicit InstrumentManager(QObject *parent = nullptr);
 
-    // How long an empty read waits for the rest of an in-place rewrite.
+    // How long an empty read waits for the rest of an in-place rewrite; a
+    // further empty read starts the wait again, up to kRewriteWaitLimit
+    // times the grace in all.
     static constexpr int kRewriteGraceMs = 100;
+    static constexpr int kRewriteWaitLimit = 5;
     void setRewriteGraceMs(int ms) { m_rewriteGraceMs = ms; }
 
     // Watches the exchange directory, which notices files that appear. When the
@@ -156,6 +161,7 @@ private:
     // file was last read empty.
     QHash<QString, QTimer *> m_rewriteWaits; // timers are children of the manager
     QSet<QString> m_readEmpty;
+    QHash<QString, QElapsedTimer> m_waitingSince;
     int m_rewriteGraceMs = kRewriteGraceMs;
     bool m_settling = false; // inside a settle: the text read is passed on as it is
     // The value text each document holds, per (document, property).

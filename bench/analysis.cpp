@@ -207,7 +207,7 @@ PhaseFigures analysePhase(const Trace &trace, const WritePhase &phase,
     std::vector<Arrivals> arrivals(windowTotal);    // pushes and skips
     std::vector<Arrivals> pushTimes(windowTotal);   // pushes only
     std::vector<std::vector<Frame>> frames(windowTotal);
-    std::map<int, std::vector<qint64>> readStarts;           // per file
+    std::map<int, std::vector<std::pair<qint64, qint64>>> reads; // per file: start, end
     std::map<int, std::vector<qint64>> notifyTimes;          // per file
     out.windows.resize(windowTotal);
     for (int w = 0; w < windowCount; ++w)
@@ -233,7 +233,7 @@ PhaseFigures analysePhase(const Trace &trace, const WritePhase &phase,
                 ++out.notifications;
             break;
         case BenchTrace::Read:
-            readStarts[e.file].push_back(e.t0);
+            reads[e.file].emplace_back(e.t0, e.t1);
             if (inPhase(e.t0)) {
                 ++out.reads;
                 out.readTime.add(ms(e.t1 - e.t0));
@@ -294,7 +294,7 @@ PhaseFigures analysePhase(const Trace &trace, const WritePhase &phase,
             std::sort(times.begin(), times.end());
     for (auto &list : frames)
         std::sort(list.begin(), list.end(), [](const Frame &a, const Frame &b) { return a.sync < b.sync; });
-    for (auto &entry : readStarts)
+    for (auto &entry : reads)
         std::sort(entry.second.begin(), entry.second.end());
     for (auto &entry : notifyTimes)
         std::sort(entry.second.begin(), entry.second.end());
@@ -361,8 +361,14 @@ PhaseFigures analysePhase(const Trace &trace, const WritePhase &phase,
             }
             if (lost) {
                 ++out.lost;
-                const qint64 read = firstAtOrAfter(readStarts[file], w.end);
-                if (read == kNoTime || read >= nextChange)
+                // Superseded unless a read began after the write and ended
+                // before the next one began, and so must have seen it.
+                const auto &list3 = reads[file];
+                auto read = std::lower_bound(list3.begin(), list3.end(), std::make_pair(w.end, qint64(0)));
+                bool seen = false;
+                for (; read != list3.end() && read->first < nextChange && !seen; ++read)
+                    seen = read->second <= nextChange;
+                if (!seen)
                     ++out.superseded;
             } else {
                 out.writeToDocument.add(ms(allReached - w.end));

@@ -92,7 +92,7 @@ struct PhaseFigures
     int changedWrites = 0;
     int unchangedWrites = 0;
     int lost = 0;                 // changed writes that never reached a document
-    int superseded = 0;           // ... of which the file was rewritten before any read
+    int superseded = 0;           // ... of which the file was rewritten before a whole read
     int tornReads = 0;            // reads that saw a text no write produced
     int tornPushes = 0;           // ... that were pushed to documents
     int frames = 0;

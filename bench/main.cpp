@@ -26,7 +26,9 @@
 #include <QThread>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
+#include <thread>
 
 namespace {
 
@@ -36,6 +38,7 @@ constexpr int kAfterStartupMs = 1000;  // after the six first frames: start-up w
 constexpr int kSettleMs = 3000;        // then idle, measured
 constexpr int kPauseBetweenPhasesMs = 1000;
 constexpr int kStartupTimeoutMs = 60000;
+constexpr int kMemorySampleMs = 10000;
 constexpr int kTraceEvents = 400000;
 
 QTextStream &out()
@@ -77,6 +80,7 @@ struct RunResult
     double idleShare = 0;
     qint64 rssAfterStartupKb = 0;
     qint64 rssAfterUpdatesKb = 0;
+    std::vector<qint64> rssDuringUpdatesKb; // every kMemorySampleMs
     double updatedSeconds = 0;
 };
 
@@ -274,6 +278,17 @@ RunResult Bench::run(const Platform &platform, const Design &design, const QStri
     const ProcessSample afterStartup = sampleProcess(process.pid());
     result.idleShare = (afterStartup.cpuSeconds - idleStart.cpuSeconds) / (double(monotonicNs() - idleFrom) * 1e-9);
 
+    // Resident memory every kMemorySampleMs while the updates run.
+    std::vector<std::pair<qint64, qint64>> memory; // time, kB
+    std::atomic<bool> updating{true};
+    const qint64 pid = process.pid();
+    std::thread sampler([&memory, &updating, pid] {
+        while (updating) {
+            memory.emplace_back(monotonicNs(), sampleProcess(pid).rssKb);
+            for (int waited = 0; waited < kMemorySampleMs && updating; waited += 100)
+                QThread::msleep(100);
+        }
+    });
     std::vector<WritePhase> phases;
     std::vector<std::pair<double, double>> cpu; // per phase: cpu seconds at start, end
     for (double rate : rates) {
@@ -285,11 +300,16 @@ RunResult Bench::run(const Platform &platform, const Design &design, const QStri
         cpu.emplace_back(a.cpuSeconds, b.cpuSeconds);
         QThread::msleep(kPauseBetweenPhasesMs / 2);
         result.updatedSeconds += seconds;
-        if (!process.running()) {
-            result.error = QStringLiteral("the suite ended during the updates (see %1/suite.log)").arg(runDir);
-            return result;
-        }
+        if (!process.running())
+            break;
     }
+    updating = false;
+    sampler.join();
+    if (!process.running()) {
+        result.error = QStringLiteral("the suite ended during the updates (see %1/suite.log)").arg(runDir);
+        return result;
+    }
+    const qint64 updatesEnded = monotonicNs();
     result.rssAfterUpdatesKb = sampleProcess(process.pid()).rssKb;
     process.stop();
 
@@ -300,6 +320,16 @@ RunResult Bench::run(const Platform &platform, const Design &design, const QStri
     // The trace's own buffer is resident as far as it was filled.
     result.rssAfterStartupKb -= trace.usedAtReady * trace.eventBytes / 1024;
     result.rssAfterUpdatesKb -= trace.usedAtEnd * trace.eventBytes / 1024;
+    // Samples during the updates, less the trace as far as it had filled by
+    // then (taken to grow evenly from the first sample to the end).
+    if (!memory.empty()) {
+        const qint64 from = memory.front().first;
+        for (const auto &m : memory) {
+            const double share = updatesEnded > from ? double(m.first - from) / double(updatesEnded - from) : 1.0;
+            const double used = trace.usedAtReady + share * double(trace.usedAtEnd - trace.usedAtReady);
+            result.rssDuringUpdatesKb.push_back(m.second - qint64(used) * trace.eventBytes / 1024);
+        }
+    }
     result.mainStartup = analyseStartup(trace, process.spawned());
     if (result.mainStartup.allShownSeconds >= 0)
         result.startups.push_back(result.mainStartup.allShownSeconds);
@@ -446,6 +476,13 @@ QString report(const std::vector<RunResult> &results, const Bench &bench, const 
     main.row(QStringLiteral("resident memory after start-up / after %1 s of updates, MB").arg(bench.seconds * bench.rates.size()),
              cells(results, [](const RunResult &r) {
                  return QStringLiteral("%1 / %2").arg(mb(r.rssAfterStartupKb), mb(r.rssAfterUpdatesKb));
+             }));
+    main.row(QStringLiteral("resident memory every %1 s during the updates, MB").arg(kMemorySampleMs / 1000),
+             cells(results, [](const RunResult &r) {
+                 QStringList values;
+                 for (qint64 kb : r.rssDuringUpdatesKb)
+                     values.append(mb(kb));
+                 return values.join(QStringLiteral(", "));
              }));
     text += main.markdown();
     text += QStringLiteral("\nResident memory leaves out what the trace itself has recorded.\n");

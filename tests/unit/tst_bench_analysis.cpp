@@ -121,6 +121,15 @@ void TestBenchAnalysis::writesReachDocumentsOrAreLost()
     const PhaseFigures g = analysePhase(dropped, one, known, before);
     QCOMPARE(g.lost, 1);
     QCOMPARE(g.superseded, 0);
+
+    // A read that was still going when the next write began may have found
+    // that write's empty file: the lost write counts as superseded.
+    Trace overlapped = twoPanels();
+    overlapped.events.push_back(traced(BenchTrace::Read, -1, 49.99, 50.04, kTorn));
+    readAndPush(overlapped, 50.3, kB);
+    const PhaseFigures h = analysePhase(overlapped, one, known, before);
+    QCOMPARE(h.lost, 1);
+    QCOMPARE(h.superseded, 1);
 }
 
 void TestBenchAnalysis::framesShowWritesOrAreStale()

@@ -102,6 +102,7 @@ private slots:
     void engineFormLoadsAndFollows();
     void emptyMomentOfRewriteIsNotPushed();
     void emptiedFileIsPushedAfterTheGrace();
+    void furtherEmptyReadsExtendTheWait();
     void identicalValueTextIsNotPushedAgain();
     void plainManagerPushesEveryRead();
 
@@ -598,6 +599,27 @@ void TestInstrumentManager::emptiedFileIsPushedAfterTheGrace()
     truncate(*m_ex, QStringLiteral("TPRadioAvionico.txt"));
     QVERIFY(m_ex->writeInPlace(QStringLiteral("TPRadioAvionico.txt"), "121.5"));
     QTRY_COMPARE_WITH_TIMEOUT(prop("RadioAvionico", "timedDataString"), QStringLiteral("121.5"), kTimeout);
+}
+
+void TestInstrumentManager::furtherEmptyReadsExtendTheWait()
+{
+    constexpr int grace = 2000;
+    m_manager->setRewriteGraceMs(grace);
+    startSuite();
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("TimedProcessing.txt"), "1;2;3"));
+    QTRY_COMPARE_WITH_TIMEOUT(prop("Cessna", "TimedProcessing"), QStringLiteral("1;2;3"), kTimeout);
+    capturedLog().clear();
+
+    truncate(*m_ex, QStringLiteral("TimedProcessing.txt"));
+    QTRY_VERIFY_WITH_TIMEOUT(countLog(QStringLiteral("arquivo vazio durante a escrita")) > 0, kTimeout);
+    QTest::qWait(grace * 3 / 4);
+    truncate(*m_ex, QStringLiteral("TimedProcessing.txt")); // the writer is at it again
+    QTest::qWait(grace / 2);
+    // Past the first grace, but the second empty read started it again.
+    QCOMPARE(emptyPushes(QStringLiteral("TimedProcessing")), 0);
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("TimedProcessing.txt"), "4;5;6"));
+    QTRY_COMPARE_WITH_TIMEOUT(prop("Cessna", "TimedProcessing"), QStringLiteral("4;5;6"), kTimeout);
+    QCOMPARE(emptyPushes(QStringLiteral("TimedProcessing")), 0);
 }
 
 void TestInstrumentManager::identicalValueTextIsNotPushedAgain()
