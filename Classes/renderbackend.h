@@ -10,9 +10,9 @@
 // composed again at every frame, where the software renderer repaints only
 // the parts of the panel that changed. With the six windows on a 2-core
 // machine without a GPU (bench/, README), OpenGL through llvmpipe drew the
-// Cessna panel at about 6 frames per second, most writes never reached the
-// screen, and the suite took more than twice the memory; the software
-// renderer kept up with 60 updates per second. QT_QUICK_BACKEND=rhi still
+// Cessna panel at 10 to 12 frames a second, most writes never reached a
+// document, and the suite took more than twice the memory and four times the
+// CPU; the software renderer kept up with 60 updates a second. QT_QUICK_BACKEND=rhi still
 // forces the OpenGL renderer.
 namespace RenderBackend {
 

@@ -55,6 +55,15 @@ void frame(Trace &trace, int window, double sync, double renderMs, quint64 hash)
     trace.events.push_back(traced(BenchTrace::Flush, window, sync + renderMs + 0.1, sync + renderMs + 0.5, hash, sync));
 }
 
+// The figures of a phase in which every hash above was written, the files
+// holding kStart before.
+PhaseFigures figures(const Trace &trace, const WritePhase &phase)
+{
+    const QHash<int, QSet<quint64>> known{{BenchTrace::Values, {kStart, kA, kB, kC, kD}}};
+    const QHash<int, quint64> before{{BenchTrace::Values, kStart}};
+    return analysePhase(trace, phase, known, before);
+}
+
 Trace twoPanels()
 {
     Trace trace;
@@ -95,9 +104,7 @@ void TestBenchAnalysis::writesReachDocumentsOrAreLost()
     readAndPush(trace, 70.4, kB);            // ...then the text
     readAndPush(trace, 101.0, kD);           // C was replaced before anyone read it
 
-    const QHash<int, QSet<quint64>> known{{BenchTrace::Values, {kStart, kA, kB, kC, kD}}};
-    const QHash<int, quint64> before{{BenchTrace::Values, kStart}};
-    const PhaseFigures f = analysePhase(trace, phase, known, before);
+    const PhaseFigures f = figures(trace, phase);
 
     QCOMPARE(f.changedWrites, 4);
     QCOMPARE(f.unchangedWrites, 1);
@@ -118,7 +125,7 @@ void TestBenchAnalysis::writesReachDocumentsOrAreLost()
     WritePhase one = phase;
     one.writes = {write(10, 10.1, kA), write(50, 50.1, kB)};
     readAndPush(dropped, 50.3, kB);
-    const PhaseFigures g = analysePhase(dropped, one, known, before);
+    const PhaseFigures g = figures(dropped, one);
     QCOMPARE(g.lost, 1);
     QCOMPARE(g.superseded, 0);
 
@@ -127,7 +134,7 @@ void TestBenchAnalysis::writesReachDocumentsOrAreLost()
     Trace overlapped = twoPanels();
     overlapped.events.push_back(traced(BenchTrace::Read, -1, 49.99, 50.04, kTorn));
     readAndPush(overlapped, 50.3, kB);
-    const PhaseFigures h = analysePhase(overlapped, one, known, before);
+    const PhaseFigures h = figures(overlapped, one);
     QCOMPARE(h.lost, 1);
     QCOMPARE(h.superseded, 1);
 }
@@ -150,9 +157,7 @@ void TestBenchAnalysis::framesShowWritesOrAreStale()
     // The same picture put on screen again is not a new frame.
     trace.events.push_back(traced(BenchTrace::Flush, 1, 90, 90.2, kB, 80.2));
 
-    const QHash<int, QSet<quint64>> known{{BenchTrace::Values, {kA, kB, kC}}};
-    const QHash<int, quint64> before{{BenchTrace::Values, kStart}};
-    const PhaseFigures f = analysePhase(trace, phase, known, before);
+    const PhaseFigures f = figures(trace, phase);
 
     QCOMPARE(f.frames, 4);
     QCOMPARE(f.writeToFrame.count(), 3); // A on both, B on window 1
@@ -181,9 +186,7 @@ void TestBenchAnalysis::lateWritesAreExplained()
     readAndPush(trace, 80, kC);      // nothing the trace shows for 10 ms
     readAndPush(trace, 100.2, kD);   // in time
 
-    const QHash<int, QSet<quint64>> known{{BenchTrace::Values, {kStart, kA, kB, kC, kD}}};
-    const QHash<int, quint64> before{{BenchTrace::Values, kStart}};
-    const PhaseFigures f = analysePhase(trace, phase, known, before);
+    const PhaseFigures f = figures(trace, phase);
     QCOMPARE(f.lateWrites, 3);
     QCOMPARE(f.lateForFrames, 1);
     QCOMPARE(f.lateForPushes, 1);
