@@ -10,22 +10,18 @@
 // On Linux and macOS a SIGTERM (or SIGINT) closes every window, as a user
 // closing them would, so the event loop ends normally with exit code 0.
 
-#include "baron.h"
-#include "caravan.h"
-#include "cessna.h"
 #include "exchangedirectory.h"
 #include "fileclass.h"
 #include "instrumentmanager.h"
 #include "logging.h"
-#include "radioavionico.h"
-#include "radiocompac.h"
-#include "standby.h"
+#include "modules.h"
+#include "modulewindow.h"
+#include "renderbackend.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QWindow>
 
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -38,56 +34,6 @@
 #endif
 
 namespace {
-
-struct StartupFiles
-{
-    QString values;      // TimedProcessing.txt
-    QString radioValues; // TPRadioAvionico.txt
-    QString lock;        // lock.txt
-};
-
-using WindowFactory = std::function<ModuleWindow *(const StartupFiles &, const QString &layout, FileClass *)>;
-
-// A row of the module table that start-up walks, in order.
-struct StartupModule
-{
-    Module module;
-    QString title;
-    QStringList valueFiles;
-    WindowFactory create;
-};
-
-template <typename Panel>
-WindowFactory panelFactory()
-{
-    return [](const StartupFiles &files, const QString &layout, FileClass *fileService) -> ModuleWindow * {
-        return new Panel(files.values, files.lock, layout, fileService);
-    };
-}
-
-template <typename Radio>
-WindowFactory radioFactory()
-{
-    return [](const StartupFiles &files, const QString &layout, FileClass *fileService) -> ModuleWindow * {
-        return new Radio(files.radioValues, layout, fileService);
-    };
-}
-
-QList<StartupModule> startupModules()
-{
-    const QStringList panelFiles{QStringLiteral("TimedProcessing.txt"), QStringLiteral("lock.txt")};
-    const QStringList radioFiles{QStringLiteral("TPRadioAvionico.txt")};
-    return {
-        {Module::Caravan, QStringLiteral("Radod - Caravan"), panelFiles, panelFactory<Caravan>()},
-        {Module::Baron, QStringLiteral("Radod - Módulo Baron"), panelFiles, panelFactory<Baron>()},
-        {Module::Cessna, QStringLiteral("Radod - Módulo Cessna"), panelFiles, panelFactory<Cessna>()},
-        {Module::StandBy, QStringLiteral("Radod - Módulo StandBy"), panelFiles, panelFactory<StandBy>()},
-        {Module::RadioAvionico, QStringLiteral("Radod - Rádio Aviônico"), radioFiles,
-         radioFactory<RadioAvionico>()},
-        {Module::RadioCompac, QStringLiteral("Radod - Rádio Compacto"), radioFiles,
-         radioFactory<RadioCompac>()},
-    };
-}
 
 #ifdef Q_OS_UNIX
 // Turns SIGTERM and SIGINT into "close every window" on the GUI thread: the
@@ -138,7 +84,7 @@ private:
 int main(int argc, char *argv[])
 {
     qCDebug(lcStartup) << "Starting Application | new";
-    Modules::useSoftwareQuickWhenHeadless();
+    RenderBackend::useSoftwareWhenPreferred();
     QApplication app(argc, argv);
     // Every document that uses Qt Quick Controls gets the Material style.
     qputenv("QT_QUICK_CONTROLS_STYLE", "Material");
@@ -150,30 +96,34 @@ int main(int argc, char *argv[])
     qCInfo(lcStartup).noquote() << "Pasta de troca:" << ExchangeDirectory::literalRoot() << "->"
                                 << QDir::toNativeSeparators(ExchangeDirectory::root());
 
-    // Shared by every window, the instrument manager and the geometry
-    // services; it outlives them all.
+    // The one file service: every window, the instrument manager and the
+    // geometry services use it, and it outlives them all.
     const auto fileService = std::make_unique<FileClass>();
-    auto manager = std::make_unique<InstrumentManager>();
+    auto manager = std::make_unique<InstrumentManager>(fileService.get());
     manager->initializeConfigWatcher(ExchangeDirectory::literalRoot());
 
-    StartupFiles files;
+    StartupTexts texts;
     // Read before the lock files are initialised: on a first run it is "".
-    files.lock = fileService->readTextFromFile(ExchangeDirectory::literalPath(QStringLiteral("lock.txt")));
-    manager->initializeLock(ExchangeDirectory::literalPath(QStringLiteral("lockGeral.txt")));
-    manager->initializeLock(ExchangeDirectory::literalPath(QStringLiteral("lock.txt")));
-    files.values = fileService->readTextFromFile(ExchangeDirectory::literalPath(QStringLiteral("TimedProcessing.txt")));
-    files.radioValues =
-        fileService->readTextFromFile(ExchangeDirectory::literalPath(QStringLiteral("TPRadioAvionico.txt")));
+    texts.lock = fileService->readTextFromFile(ExchangeDirectory::literalPath(ExchangeFiles::lock));
+    manager->initializeLock(ExchangeDirectory::literalPath(ExchangeFiles::lockGeral));
+    manager->initializeLock(ExchangeDirectory::literalPath(ExchangeFiles::lock));
+    texts.values = fileService->readTextFromFile(ExchangeDirectory::literalPath(ExchangeFiles::values));
+    texts.radioValues = fileService->readTextFromFile(ExchangeDirectory::literalPath(ExchangeFiles::radioValues));
 
+    // The module table, in its order: each window is read from its
+    // configuration file, built, titled, registered and thereby shown.
     std::vector<std::unique_ptr<ModuleWindow>> windows;
-    for (const StartupModule &row : startupModules()) {
-        const ModuleInfo &info = Modules::info(row.module);
+    for (const ModuleInfo &info : Modules::all()) {
+        if (!info.opensAtStart)
+            continue;
         const QString configPath = ExchangeDirectory::literalPath(info.configFile);
         const QString layout = fileService->readConfigFromFile(configPath, info.defaultLayout);
-        std::unique_ptr<ModuleWindow> window(row.create(files, layout, fileService.get()));
-        window->setWindowTitle(row.title);
-        manager->registerInstrument(window.get(), configPath, info.layoutProperty, info.defaultLayout,
-                                    row.valueFiles);
+        std::unique_ptr<ModuleWindow> window = ModuleWindow::create(info.module, texts, layout, fileService.get());
+        if (!window)
+            continue;
+        window->setWindowTitle(info.startupTitle);
+        manager->registerInstrument(window.get(), window->getQuickWidget(), configPath, info.layoutProperty,
+                                    info.defaultLayout, info.valueFiles);
         windows.push_back(std::move(window));
     }
     qCInfo(lcStartup) << "Start-up finished:" << windows.size() << "windows";

@@ -49,4 +49,10 @@ bool preferSoftware(const Machine &machine)
     return machine.softwareGlForced || !machine.gpuDevice;
 }
 
+void useSoftwareWhenPreferred()
+{
+    if (preferSoftware(thisMachine()))
+        qputenv("QT_QUICK_BACKEND", "software");
+}
+
 } // namespace RenderBackend

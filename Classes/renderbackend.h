@@ -32,4 +32,8 @@ Machine thisMachine();
 // the platform is offscreen or OpenGL could only be drawn by the CPU.
 bool preferSoftware(const Machine &machine);
 
+// Makes Qt Quick render in software on this machine when preferSoftware says
+// so. Call before the application object is created.
+void useSoftwareWhenPreferred();
+
 } // namespace RenderBackend

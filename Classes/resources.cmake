@@ -1,1 +1,2 @@
-radod_mount(FILES Interpolate.js Numbers.js LayoutString.js GaugeSlot.qml ModulePlaceholder.qml)
+radod_mount(FILES Interpolate.js Numbers.js LayoutString.js GaugeSlot.qml ModulePlaceholder.qml
+            GENERATED Modules.js=radod-moduletable)

@@ -9,28 +9,13 @@
 #include <QWidget>
 
 ViewManager::ViewManager(QWidget *window, const QString &configFilePath, FileClass *fileHandler,
-                         QObject *parent)
-    : QObject(parent), m_window(window), m_configFilePath(configFilePath), m_fileHandler(fileHandler)
+                         std::optional<WindowConfigIndices> windowFields, QObject *parent)
+    : QObject(parent),
+      m_window(window),
+      m_configFilePath(configFilePath),
+      m_fileHandler(fileHandler),
+      m_windowFields(windowFields)
 {
-}
-
-const QHash<QString, WindowConfigIndices> &ViewManager::moduleConfigIndices()
-{
-    static const QHash<QString, WindowConfigIndices> indices = [] {
-        QHash<QString, WindowConfigIndices> h;
-        const auto add = [&h](const char *name, int x, int y, int w, int hgt) {
-            h.insert(ExchangeDirectory::literalPath(QLatin1String(name)), {x, y, w, hgt, true});
-        };
-        add("configBaron.txt", 0, 1, 2, 3);
-        add("config.txt", 89, 90, 91, 92);
-        add("configStandBy.txt", 28, 29, 30, 31);
-        add("configCaravan.txt", 16, 17, 18, 19);
-        add("configEIS.txt", 0, 1, 2, 3);
-        add("configCaravanAnnunciator.txt", 0, 1, 2, 3);
-        add("configCaravanAnnunciator2.txt", 0, 1, 2, 3);
-        return h;
-    }();
-    return indices;
 }
 
 void ViewManager::setPosition(int x, int y)
@@ -82,17 +67,12 @@ void ViewManager::saveWindowGeometry()
         return;
     QStringList fields = text.split(QLatin1Char(','));
 
-    const auto &table = moduleConfigIndices();
-    const auto it = table.constFind(m_configFilePath);
-    if (it == table.constEnd()) {
+    if (!m_windowFields) {
         qCWarning(lcView) << "ViewManager: Nenhum índice de configuração para" << m_configFilePath;
         return;
     }
-    const WindowConfigIndices &idx = *it;
-    int highest = qMax(idx.xIndex, idx.yIndex);
-    if (idx.hasSize)
-        highest = qMax(highest, qMax(idx.widthIndex, idx.heightIndex));
-    if (highest >= fields.size()) {
+    const WindowConfigIndices &idx = *m_windowFields;
+    if (idx.highestIndex() >= fields.size()) {
         qCWarning(lcView) << "ViewManager: Tamanho do array de config inválido.";
         return;
     }

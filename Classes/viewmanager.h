@@ -1,37 +1,28 @@
 #pragma once
 
-#include <QHash>
+#include "windowconfigindices.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
+#include <optional>
+
 class FileClass;
 class QWidget;
 
-// Positions of the window-geometry fields in a module's layout string.
-struct WindowConfigIndices
-{
-    int xIndex = 0;
-    int yIndex = 0;
-    int widthIndex = 0;
-    int heightIndex = 0;
-    bool hasSize = false;
-};
-
 // Lets a panel document place and size the module window that hosts it, and
 // store the window's position and size into its layout string. Published to
-// documents as `viewManager`.
+// documents as `viewManager`. Whoever creates it says where the layout string
+// keeps the window geometry; without those positions nothing is saved.
 class ViewManager : public QObject
 {
     Q_OBJECT
 public:
     ViewManager(QWidget *window, const QString &configFilePath, FileClass *fileHandler,
-                QObject *parent = nullptr);
+                std::optional<WindowConfigIndices> windowFields, QObject *parent = nullptr);
 
     Q_INVOKABLE void saveWindowGeometry();
-
-    // Configuration file (literal path) -> geometry field positions.
-    static const QHash<QString, WindowConfigIndices> &moduleConfigIndices();
 
 public slots:
     void setPosition(int x, int y);
@@ -44,4 +35,5 @@ private:
     QPointer<QWidget> m_window;
     QString m_configFilePath;
     QPointer<FileClass> m_fileHandler;
+    std::optional<WindowConfigIndices> m_windowFields;
 };

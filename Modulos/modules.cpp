@@ -1,7 +1,5 @@
 #include "modules.h"
 
-#include "renderbackend.h"
-
 namespace {
 
 // Layout strings written when a module's configuration file is missing. The
@@ -22,49 +20,151 @@ const char kStandByDefault[] =
     "168,236,210,1,1,23,600,1000,1,1";
 const char kRadioDefault[] = "0,0,1.00,1.00,0,0,0,0.30";
 
-constexpr ConstructorGeometry kNoGeometry{};
-// Caravan: position from fields 16 and 17, size from 18 and 19.
-constexpr ConstructorGeometry kCaravanGeometry{true, 19, 16, 17, 18, 19, true};
-// G1000 windows: position from fields 0 and 1, size from 2 and 3.
-constexpr ConstructorGeometry kG1000Geometry{true, 3, 0, 1, 2, 3, true};
-constexpr ConstructorGeometry kAnnunciatorGeometry{true, 3, 0, 1, 2, 3, false};
+// x, y, width and height stored in four consecutive fields from `first` on.
+constexpr WindowConfigIndices fourFieldsFrom(int first)
+{
+    return {first, first + 1, first + 2, first + 3, true};
+}
+
+// Builds a row field by field; what is not set keeps the ModuleInfo default.
+class Row
+{
+public:
+    Row(Module module, const char *className)
+    {
+        m.module = module;
+        m.className = QString::fromLatin1(className);
+        m.objectName = m.className;
+        m.formTitle = QStringLiteral("MainWindow");
+    }
+    Row &objectName(const char *name) { m.objectName = QString::fromLatin1(name); return *this; }
+    Row &formTitle(const char *title) { m.formTitle = QString::fromLatin1(title); return *this; }
+    Row &document(const char *url) { m.document = QUrl(QString::fromLatin1(url)); return *this; }
+    Row &configFiles(const QStringList &files)
+    {
+        m.configFiles = files;
+        m.configFile = files.value(0);
+        return *this;
+    }
+    Row &configFile(const char *file) { return configFiles({QString::fromLatin1(file)}); }
+    Row &layoutProperty(const char *name) { m.layoutProperty = QString::fromLatin1(name); return *this; }
+    Row &defaultLayout(const char *layout) { m.defaultLayout = QString::fromLatin1(layout); return *this; }
+    Row &form(WindowForm form) { m.form = form; return *this; }
+    Row &translucent() { m.translucent = true; return *this; }
+    Row &commandChannel() { m.commandChannel = true; return *this; }
+    Row &windowFields(const WindowConfigIndices &fields) { m.windowFields = fields; return *this; }
+    Row &constructorPlaces(ConstructorPlacement placement) { m.constructorPlacement = placement; return *this; }
+    Row &constructorFields(const WindowConfigIndices &fields) { m.constructorFields = fields; return *this; }
+    Row &opensAtStart(const QString &title, const QStringList &valueFiles)
+    {
+        m.opensAtStart = true;
+        m.startupTitle = title;
+        m.valueFiles = valueFiles;
+        return *this;
+    }
+    operator ModuleInfo() const { return m; }
+
+private:
+    ModuleInfo m;
+};
 
 QList<ModuleInfo> buildTable()
 {
-    const auto url = [](const char *path) { return QUrl(QString::fromLatin1(path)); };
-    const QString mainWindow = QStringLiteral("MainWindow");
+    const QStringList panelFiles{ExchangeFiles::values, ExchangeFiles::lock};
+    const QStringList radioFiles{ExchangeFiles::radioValues};
     QList<ModuleInfo> t;
-    t.append({Module::Caravan, "Caravan", "Caravan", "Caravan", "configCaravan.txt", "configStringCaravan",
-              url("qrc:/Caravan/caravan.qml"), kCaravanDefault, kCaravanGeometry});
-    t.append({Module::Baron, "Baron", "Baron", mainWindow, "configBaron.txt", "configStringBaron",
-              url("qrc:/Baron/Baron.qml"), kBaronDefault, kNoGeometry});
-    t.append({Module::Cessna, "Cessna", "Cessna", mainWindow, "config.txt", "configStringCessna",
-              url("qrc:/Cessna/Cessna.qml"), kCessnaDefault, kNoGeometry});
-    t.append({Module::StandBy, "StandBy", "StandBy", mainWindow, "configStandBy.txt", "configStringStandBy",
-              url("qrc:/Cessna/StandBy/StandBy.qml"), kStandByDefault, kNoGeometry});
-    t.append({Module::RadioAvionico, "RadioAvionico", "RadioAvionico", mainWindow, "configRadio.txt",
-              "formDataString", url("qrc:/RadioAvionico/RadioAvionico.qml"), kRadioDefault, kNoGeometry,
-              true});
-    t.append({Module::RadioCompac, "RadioCompac", "radiocompac", mainWindow, "configRadio.txt",
-              "formDataString", url("qrc:/RadioCompacto/radioCompac.qml"), kRadioDefault, kNoGeometry,
-              true});
-    t.append({Module::EIS, "EIS", "EIS", mainWindow, "configEIS.txt", "configStringEIS",
-              url("qrc:/Caravan/G1000/EIS/EIS.qml"), QString(), kG1000Geometry});
-    t.append({Module::Annunciator, "Annunciator", "Annunciator", mainWindow, "configCaravanAnnunciator.txt",
-              "configStringAnnunciator", url("qrc:/Caravan/G1000/Annunciator/Annunciator.qml"), QString(),
-              kAnnunciatorGeometry});
-    t.append({Module::ReferencesScreen, "ReferencesScreen", "ReferencesScreen", mainWindow,
-              "configReferences.txt", "configStringReferences",
-              url("qrc:/Caravan/G1000/ReferencesScreen/ReferencesScreen.qml"), QString(), kG1000Geometry,
-              false, false, true});
-    t.append({Module::SpeedReferences, "SpeedReferences", "SpeedReferences", mainWindow,
-              "configReferences.txt", "configStringSpeedsRef",
-              url("qrc:/Caravan/G1000/SpeedReferences/SpeedReferences.qml"), QString(), kG1000Geometry,
-              false, true});
+    t << Row(Module::Caravan, "Caravan")
+             .formTitle("Caravan")
+             .document("qrc:/Caravan/caravan.qml")
+             .configFile("configCaravan.txt")
+             .layoutProperty("configStringCaravan")
+             .defaultLayout(kCaravanDefault)
+             .windowFields(fourFieldsFrom(16))
+             .constructorPlaces(ConstructorPlacement::PositionAndSize)
+             .opensAtStart(QStringLiteral("Radod - Caravan"), panelFiles);
+    t << Row(Module::Baron, "Baron")
+             .document("qrc:/Baron/Baron.qml")
+             .configFile("configBaron.txt")
+             .layoutProperty("configStringBaron")
+             .defaultLayout(kBaronDefault)
+             .windowFields(fourFieldsFrom(0))
+             .opensAtStart(QStringLiteral("Radod - Módulo Baron"), panelFiles);
+    t << Row(Module::Cessna, "Cessna")
+             .document("qrc:/Cessna/Cessna.qml")
+             .configFile("config.txt")
+             .layoutProperty("configStringCessna")
+             .defaultLayout(kCessnaDefault)
+             .windowFields(fourFieldsFrom(89))
+             .opensAtStart(QStringLiteral("Radod - Módulo Cessna"), panelFiles);
+    t << Row(Module::StandBy, "StandBy")
+             .document("qrc:/Cessna/StandBy/StandBy.qml")
+             .configFile("configStandBy.txt")
+             .layoutProperty("configStringStandBy")
+             .defaultLayout(kStandByDefault)
+             .windowFields(fourFieldsFrom(28))
+             .opensAtStart(QStringLiteral("Radod - Módulo StandBy"), panelFiles);
+    // Both radios share one layout string, which stores the position only and
+    // is not written by the geometry service.
+    t << Row(Module::RadioAvionico, "RadioAvionico")
+             .document("qrc:/RadioAvionico/RadioAvionico.qml")
+             .configFile("configRadio.txt")
+             .layoutProperty("formDataString")
+             .defaultLayout(kRadioDefault)
+             .form(WindowForm::Radio)
+             .opensAtStart(QStringLiteral("Radod - Rádio Aviônico"), radioFiles);
+    t << Row(Module::RadioCompac, "RadioCompac")
+             .objectName("radiocompac")
+             .document("qrc:/RadioCompacto/radioCompac.qml")
+             .configFile("configRadio.txt")
+             .layoutProperty("formDataString")
+             .defaultLayout(kRadioDefault)
+             .form(WindowForm::Radio)
+             .opensAtStart(QStringLiteral("Radod - Rádio Compacto"), radioFiles);
+    t << Row(Module::EIS, "EIS")
+             .document("qrc:/Caravan/G1000/EIS/EIS.qml")
+             .configFile("configEIS.txt")
+             .layoutProperty("configStringEIS")
+             .windowFields(fourFieldsFrom(0))
+             .constructorPlaces(ConstructorPlacement::PositionAndSize);
+    t << Row(Module::Annunciator, "Annunciator")
+             .document("qrc:/Caravan/G1000/Annunciator/Annunciator.qml")
+             .configFiles({QStringLiteral("configCaravanAnnunciator.txt"),
+                           QStringLiteral("configCaravanAnnunciator2.txt")})
+             .layoutProperty("configStringAnnunciator")
+             .form(WindowForm::OwnClass)
+             .windowFields(fourFieldsFrom(0))
+             .constructorPlaces(ConstructorPlacement::Position);
+    // The references windows keep their geometry in fields 0 to 3 as well,
+    // but the geometry service saves none of it.
+    t << Row(Module::ReferencesScreen, "ReferencesScreen")
+             .document("qrc:/Caravan/G1000/ReferencesScreen/ReferencesScreen.qml")
+             .configFile("configReferences.txt")
+             .layoutProperty("configStringReferences")
+             .form(WindowForm::OwnClass)
+             .commandChannel()
+             .constructorPlaces(ConstructorPlacement::PositionAndSize)
+             .constructorFields(fourFieldsFrom(0));
+    t << Row(Module::SpeedReferences, "SpeedReferences")
+             .document("qrc:/Caravan/G1000/SpeedReferences/SpeedReferences.qml")
+             .configFile("configReferences.txt")
+             .layoutProperty("configStringSpeedsRef")
+             .form(WindowForm::OwnClass)
+             .translucent()
+             .constructorPlaces(ConstructorPlacement::PositionAndSize)
+             .constructorFields(fourFieldsFrom(0));
     return t;
 }
 
 } // namespace
+
+std::optional<ConstructorGeometry> ModuleInfo::constructorGeometry() const
+{
+    const std::optional<WindowConfigIndices> fields = constructorFields ? constructorFields : windowFields;
+    if (constructorPlacement == ConstructorPlacement::None || !fields)
+        return std::nullopt;
+    return ConstructorGeometry{*fields, fields->highestIndex(),
+                               constructorPlacement == ConstructorPlacement::PositionAndSize};
+}
 
 namespace Modules {
 
@@ -90,20 +190,8 @@ const ModuleInfo *byDocument(const QUrl &document)
 
 QString annunciatorConfigFile(int id)
 {
-    switch (id) {
-    case 1:
-        return QStringLiteral("configCaravanAnnunciator.txt");
-    case 2:
-        return QStringLiteral("configCaravanAnnunciator2.txt");
-    default:
-        return QString();
-    }
-}
-
-void useSoftwareQuickWhenHeadless()
-{
-    if (RenderBackend::preferSoftware(RenderBackend::thisMachine()))
-        qputenv("QT_QUICK_BACKEND", "software");
+    // Ids count from 1.
+    return id >= 1 ? info(Module::Annunciator).configFiles.value(id - 1) : QString();
 }
 
 } // namespace Modules

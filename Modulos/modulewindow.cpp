@@ -3,6 +3,7 @@
 #include "exchangedirectory.h"
 #include "fileclass.h"
 #include "g1000commandmanager.h"
+#include "logging.h"
 #include "viewmanager.h"
 
 #include <QMenuBar>
@@ -78,13 +79,13 @@ ModuleWindow::ModuleWindow(Module which, const ModuleSetup &setup, QWidget *pare
 
     if (!setup.configFile.isEmpty()) {
         m_viewManager = std::make_unique<ViewManager>(
-            this, ExchangeDirectory::literalPath(setup.configFile), setup.fileService);
+            this, ExchangeDirectory::literalPath(setup.configFile), setup.fileService, module.windowFields);
     }
     if (module.commandChannel)
         m_commandManager = new G1000CommandManager(this);
 
     publish(setup.properties);
-    applyGeometry(module.geometry, setup.layout);
+    applyGeometry(module, setup.layout);
 
     m_quickWidget->setSource(setup.document.isEmpty() ? module.document : setup.document);
     m_quickWidget->setResizeMode(QQuickWidget::SizeRootObjectToView);
@@ -130,18 +131,37 @@ void ModuleWindow::publish(const QList<ContextProperty> &properties)
     }
 }
 
-void ModuleWindow::applyGeometry(const ConstructorGeometry &geometry, const QString &layout)
+void ModuleWindow::applyGeometry(const ModuleInfo &module, const QString &layout)
 {
-    if (!geometry.applies || !m_viewManager)
+    const std::optional<ConstructorGeometry> geometry = module.constructorGeometry();
+    if (!geometry || !m_viewManager)
         return;
     const QStringList fields = layout.split(QLatin1Char(','));
-    if (fields.size() <= geometry.moreThanFields)
+    if (fields.size() <= geometry->moreThanFields)
         return;
     // A field that is not a whole number (a decimal, say) counts as 0.
     const auto field = [&fields](int index) { return fields.value(index).toInt(nullptr, 10); };
-    m_viewManager->setPosition(field(geometry.xIndex), field(geometry.yIndex));
-    if (geometry.resize)
-        m_viewManager->setSize(field(geometry.widthIndex), field(geometry.heightIndex));
+    const WindowConfigIndices &at = geometry->fields;
+    m_viewManager->setPosition(field(at.xIndex), field(at.yIndex));
+    if (geometry->resize)
+        m_viewManager->setSize(field(at.widthIndex), field(at.heightIndex));
+}
+
+std::unique_ptr<ModuleWindow> ModuleWindow::create(Module module, const StartupTexts &texts, const QString &layout,
+                                                   FileClass *fileService)
+{
+    switch (Modules::info(module).form) {
+    case WindowForm::Panel:
+        return std::unique_ptr<ModuleWindow>(
+            new ModuleWindow(module, panelSetup(module, texts.values, texts.lock, layout, fileService), nullptr));
+    case WindowForm::Radio:
+        return std::unique_ptr<ModuleWindow>(
+            new ModuleWindow(module, radioSetup(module, texts.radioValues, layout, fileService), nullptr));
+    case WindowForm::OwnClass:
+        break;
+    }
+    qCWarning(lcStartup) << "Module window needs its own class:" << Modules::info(module).className;
+    return nullptr;
 }
 
 ModuleSetup ModuleWindow::panelSetup(Module module, const QString &values, const QString &lock,

@@ -55,6 +55,14 @@ struct ModuleSetup
     QUrl document = {};               // empty: the module's own document
 };
 
+// What start-up reads from the exchange folder before it opens the windows.
+struct StartupTexts
+{
+    QString values;      // the value vector
+    QString radioValues; // the radio value vector
+    QString lock;        // the lock flag
+};
+
 // Common base of the module windows: a top-level window that stays above other
 // windows and hosts one panel document in a quick widget. Construction:
 //  1. the form (800 by 600, central widget, menu bar, status bar, title);
@@ -64,7 +72,8 @@ struct ModuleSetup
 //  4. the geometry service over the module's configuration file, and the
 //     command channel for the window that has one;
 //  5. the context properties, in the module's order, before the document loads;
-//  6. the window geometry from the layout string, for the modules that apply it;
+//  6. the window geometry from the layout string, for the modules that apply it
+//     (ModuleInfo::constructorGeometry);
 //  7. the document, its root item sized to the view; the quick widget becomes
 //     the central widget.
 // The window is shown by the instrument manager's registration.
@@ -74,6 +83,12 @@ class ModuleWindow : public QMainWindow
 public:
     using QMainWindow::QMainWindow; // a bare window (no document), e.g. in tests
     ~ModuleWindow() override;
+
+    // A window of `module` built by its form (WindowForm) from what start-up
+    // has read and the module's layout string; nullptr for a module whose
+    // window needs inputs of its own (its own class builds it).
+    static std::unique_ptr<ModuleWindow> create(Module module, const StartupTexts &texts, const QString &layout,
+                                                FileClass *fileService);
 
     // The quick widget that hosts the document; the instrument manager pushes
     // context properties on its root context.
@@ -99,7 +114,7 @@ protected:
 private:
     void createQuickWidget();
     void publish(const QList<ContextProperty> &properties);
-    void applyGeometry(const ConstructorGeometry &geometry, const QString &layout);
+    void applyGeometry(const ModuleInfo &module, const QString &layout);
 
     std::unique_ptr<ModuleForm> ui;
     QQuickWidget *m_quickWidget = nullptr; // child of the window

@@ -14,6 +14,11 @@
 #     [ARTWORK face.png needle.png ...] images that tools/artwork draws for this
 #                                       folder (radod-artwork writes them under
 #                                       <artwork dir>/<this folder's path>/)
+#     [GENERATED <name>=<program> ...]  files that a program of the build writes
+#                                       at build time (`<program> --out <file>`,
+#                                       run again whenever the program changes),
+#                                       mounted under <name> (Modules.js, the
+#                                       module table for the documents)
 #     [EXTRA <src>=<name> ...]          other source files mounted under a new
 #                                       name in this folder (fonts), <src>
 #                                       relative to the source root
@@ -35,9 +40,11 @@
 set(RADOD_ARTWORK_DIR ${CMAKE_BINARY_DIR}/artwork)
 set(RADOD_QRC ${CMAKE_BINARY_DIR}/radod.qrc)
 set(RADOD_PICTURE_DIR ${CMAKE_BINARY_DIR}/pictures)
+set(RADOD_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
 set_property(GLOBAL PROPERTY RADOD_PICTURES "")
 set_property(GLOBAL PROPERTY RADOD_QRC_ENTRIES "")
 set_property(GLOBAL PROPERTY RADOD_ARTWORK_OUTPUTS "")
+set_property(GLOBAL PROPERTY RADOD_GENERATED "")
 
 function(_radod_add_entry alias file)
     string(REGEX REPLACE "^/+" "" alias "${alias}")
@@ -55,7 +62,7 @@ function(radod_resource src)
 endfunction()
 
 function(radod_mount)
-    cmake_parse_arguments(M "" "AT" "FILES;ARTWORK;EXTRA;ALSO_AT" ${ARGN})
+    cmake_parse_arguments(M "" "AT" "FILES;ARTWORK;GENERATED;EXTRA;ALSO_AT" ${ARGN})
     set(dir "${CMAKE_CURRENT_LIST_DIR}")
     file(RELATIVE_PATH here "${CMAKE_SOURCE_DIR}" "${dir}")
     if(NOT M_AT)
@@ -77,6 +84,16 @@ function(radod_mount)
         set_property(GLOBAL APPEND PROPERTY RADOD_ARTWORK_OUTPUTS "${out}")
         foreach(t IN LISTS targets)
             _radod_add_entry("${t}/${a}" "${out}")
+        endforeach()
+    endforeach()
+    foreach(g IN LISTS M_GENERATED)
+        string(REPLACE "=" ";" pair "${g}")
+        list(GET pair 0 name)
+        list(GET pair 1 program)
+        set(out "${RADOD_GENERATED_DIR}/${here}/${name}")
+        set_property(GLOBAL APPEND PROPERTY RADOD_GENERATED "${out}|${program}")
+        foreach(t IN LISTS targets)
+            _radod_add_entry("${t}/${name}" "${out}")
         endforeach()
     endforeach()
     foreach(e IN LISTS M_EXTRA)
@@ -155,6 +172,23 @@ function(radod_finish_resources)
     endif()
     add_custom_target(radod_artwork DEPENDS ${artwork})
 
+    # Files that programs of the build write (the module table's script).
+    get_property(generated GLOBAL PROPERTY RADOD_GENERATED)
+    set(generated_files "")
+    foreach(g IN LISTS generated)
+        string(REPLACE "|" ";" g "${g}")
+        list(GET g 0 out)
+        list(GET g 1 program)
+        file(RELATIVE_PATH rel "${RADOD_GENERATED_DIR}" "${out}")
+        add_custom_command(OUTPUT "${out}"
+            COMMAND ${program} --out "${out}"
+            DEPENDS ${program}
+            COMMENT "Writing ${rel}"
+            VERBATIM)
+        list(APPEND generated_files "${out}")
+    endforeach()
+    add_custom_target(radod_generated DEPENDS ${generated_files})
+
     # Pictures of documents: the tree without them is packed into a binary
     # resource file, radod-render draws each picture from it, and the pictures
     # then join the tree above.
@@ -203,7 +237,7 @@ function(radod_finish_resources)
     get_filename_component(_qrc_name "${RADOD_QRC}" NAME_WE)
     foreach(t big_resources_${_qrc_name} rcc_object_${_qrc_name})
         if(TARGET ${t})
-            add_dependencies(${t} radod_artwork radod_pictures)
+            add_dependencies(${t} radod_artwork radod_generated radod_pictures)
         endif()
     endforeach()
     add_custom_target(radod_resources_object DEPENDS ${_objs})

@@ -17,6 +17,7 @@
 
 #include <QMenuBar>
 #include <QQmlContext>
+#include <QRegularExpression>
 #include <QQuickItem>
 #include <QQuickWidget>
 #include <QStatusBar>
@@ -93,6 +94,8 @@ private slots:
     void caravanAppliesGeometryOnlyFromTwentyFields();
     void geometryFieldsThatAreNotWholeNumbersCountAsZero();
     void g1000WindowsApplyGeometryFromFourFields();
+    void geometryServiceSavesIntoTheModulesFields_data();
+    void geometryServiceSavesIntoTheModulesFields();
     void annunciatorGeometryServiceFollowsItsId();
     void referencesScreenHasTheCommandChannel();
     void speedReferencesIsTranslucent();
@@ -198,6 +201,17 @@ void addEveryWindow()
     QTest::newRow("SpeedReferences")
         << WindowMaker([=](FileClass *f) { return new SpeedReferences(v, l, c, QStringLiteral("90"), f); })
         << Module::SpeedReferences;
+    // What start-up builds from the module table.
+    for (const ModuleInfo &m : Modules::all()) {
+        if (!m.opensAtStart)
+            continue;
+        const Module module = m.module;
+        QTest::addRow("%s from the table", qPrintable(m.className))
+            << WindowMaker([=](FileClass *f) {
+                   return ModuleWindow::create(module, StartupTexts{v, v, l}, c, f).release();
+               })
+            << module;
+    }
 }
 
 } // namespace
@@ -348,6 +362,43 @@ void tst_ModuleWindows::g1000WindowsApplyGeometryFromFourFields()
         QCOMPARE(three->size(), QSize(800, 600));
         QVERIFY(three->pos() != QPoint(30, 40));
     }
+}
+
+void tst_ModuleWindows::geometryServiceSavesIntoTheModulesFields_data()
+{
+    QTest::addColumn<Module>("module");
+    QTest::addColumn<int>("firstField"); // x, y, width, height from here on; -1: nothing saved
+    QTest::newRow("Caravan") << Module::Caravan << 16;
+    QTest::newRow("Baron") << Module::Baron << 0;
+    QTest::newRow("Cessna") << Module::Cessna << 89;
+    QTest::newRow("StandBy") << Module::StandBy << 28;
+    QTest::newRow("EIS") << Module::EIS << 0;
+    QTest::newRow("Annunciator") << Module::Annunciator << 0;
+    QTest::newRow("RadioAvionico") << Module::RadioAvionico << -1;
+    QTest::newRow("ReferencesScreen") << Module::ReferencesScreen << -1;
+}
+
+void tst_ModuleWindows::geometryServiceSavesIntoTheModulesFields()
+{
+    QFETCH(Module, module);
+    QFETCH(int, firstField);
+    QStringList fields;
+    for (int i = 0; i < 100; ++i)
+        fields << QString::number(i);
+    const QString file = Modules::info(module).configFile;
+    QVERIFY(m_exchange->writeInPlace(file, fields.join(QLatin1Char(',')).toUtf8()));
+
+    auto w = probe(module, QStringLiteral("0"));
+    w->viewManager()->setPosition(1001, 1002);
+    w->viewManager()->setSize(1003, 1004);
+    if (firstField < 0) {
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^ViewManager: Nenhum índice")));
+    } else {
+        for (int i = 0; i < 4; ++i)
+            fields[firstField + i] = QString::number(1001 + i);
+    }
+    w->viewManager()->saveWindowGeometry();
+    QCOMPARE(m_exchange->bytes(file), fields.join(QLatin1Char(',')).toUtf8());
 }
 
 void tst_ModuleWindows::annunciatorGeometryServiceFollowsItsId()

@@ -1,5 +1,6 @@
 // The window geometry service: placing the window, and writing its position
-// and size into the layout string, or refusing to.
+// and size into the fields of the layout string it is given, or refusing to.
+// (Which fields each module uses is tested with the module windows.)
 #include "fileclass.h"
 #include "servicetestsupport.h"
 #include "viewmanager.h"
@@ -17,7 +18,14 @@ const QByteArray kBaron =
         "1243,186,180,1,1059,186,180,1,1243,0,180,1,1059,0,180,1,1244,370,180,1,1059,371,180,1,"
         "1243,738,180,1,1055,740,180,1,739,339,210,1,1246,554,180,1,1057,554,180,1,12,345,160,1,"
         "0,345,160,1,219,618,249,1";
+
+WindowConfigIndices fourFieldsFrom(int first)
+{
+    return {first, first + 1, first + 2, first + 3, true};
+}
 } // namespace
+
+Q_DECLARE_METATYPE(WindowConfigIndices)
 
 class TestViewManager : public QObject
 {
@@ -28,8 +36,8 @@ private slots:
     void cleanup();
 
     void placesTheWindow();
-    void savesCaravanGeometry();
-    void savesBaronGeometryKeepingOtherFields();
+    void savesIntoItsFields_data();
+    void savesIntoItsFields();
     void refusals_data();
     void refusals();
     void missingFileIsNotCreated();
@@ -37,7 +45,8 @@ private slots:
     void unwritableFileKeepsItsContent();
 
 private:
-    std::unique_ptr<ViewManager> service(const char *configFile);
+    std::unique_ptr<ViewManager> service(const QString &configFile,
+                                         std::optional<WindowConfigIndices> fields = fourFieldsFrom(16));
     std::unique_ptr<Exchange> m_ex;
     std::unique_ptr<QMainWindow> m_window;
     FileClass m_files;
@@ -56,14 +65,15 @@ void TestViewManager::cleanup()
     m_ex.reset();
 }
 
-std::unique_ptr<ViewManager> TestViewManager::service(const char *configFile)
+std::unique_ptr<ViewManager> TestViewManager::service(const QString &configFile,
+                                                      std::optional<WindowConfigIndices> fields)
 {
-    return std::make_unique<ViewManager>(m_window.get(), Exchange::literal(QLatin1String(configFile)), &m_files);
+    return std::make_unique<ViewManager>(m_window.get(), Exchange::literal(configFile), &m_files, fields);
 }
 
 void TestViewManager::placesTheWindow()
 {
-    auto vm = service("configCaravan.txt");
+    auto vm = service(QStringLiteral("configCaravan.txt"));
     vm->setPosition(-10000, 40); // documents move windows out of sight this way
     QCOMPARE(m_window->pos(), QPoint(-10000, 40));
     vm->setSize(640, 480);
@@ -85,59 +95,64 @@ void TestViewManager::placesTheWindow()
     vm->setMaximumSize(1, 1);
 }
 
-void TestViewManager::savesCaravanGeometry()
+void TestViewManager::savesIntoItsFields_data()
 {
-    QVERIFY(m_ex->writeInPlace(QStringLiteral("configCaravan.txt"), kCaravan));
-    auto vm = service("configCaravan.txt");
+    QTest::addColumn<WindowConfigIndices>("fields");
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QByteArray>("expected");
+    QList<QByteArray> caravan = kCaravan.split(',');
+    caravan[16] = "100";
+    caravan[17] = "50";
+    caravan[18] = "1280";
+    caravan[19] = "720";
+    QTest::newRow("fields 16 to 19") << fourFieldsFrom(16) << kCaravan << caravan.join(',');
+    // Empty fields and a trailing line end are written back as they were.
+    const QByteArray baron = kBaron + ",,x\n";
+    QTest::newRow("fields 0 to 3, the rest as read")
+        << fourFieldsFrom(0) << baron << "100,50,1280,720" + baron.mid(baron.indexOf(",0.89"));
+    QTest::newRow("position only") << WindowConfigIndices{3, 1, 0, 2, false} << QByteArray("a,b,c,d,e")
+                                   << QByteArray("a,50,c,100,e");
+}
+
+void TestViewManager::savesIntoItsFields()
+{
+    QFETCH(WindowConfigIndices, fields);
+    QFETCH(QByteArray, stored);
+    QFETCH(QByteArray, expected);
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("configCaravan.txt"), stored));
+    auto vm = service(QStringLiteral("configCaravan.txt"), fields);
     vm->setPosition(100, 50);
     vm->setSize(1280, 720);
     vm->saveWindowGeometry();
-    QList<QByteArray> expected = kCaravan.split(',');
-    expected[16] = "100";
-    expected[17] = "50";
-    expected[18] = "1280";
-    expected[19] = "720";
-    QCOMPARE(m_ex->bytes(QStringLiteral("configCaravan.txt")), expected.join(','));
-}
-
-void TestViewManager::savesBaronGeometryKeepingOtherFields()
-{
-    // Empty fields and a trailing line end are written back as they were.
-    const QByteArray stored = kBaron + ",,x\n";
-    QVERIFY(m_ex->writeInPlace(QStringLiteral("configBaron.txt"), stored));
-    auto vm = service("configBaron.txt");
-    vm->setPosition(7, 8);
-    vm->setSize(900, 700);
-    vm->saveWindowGeometry();
-    const QByteArray written = m_ex->bytes(QStringLiteral("configBaron.txt"));
-    QCOMPARE(written.left(written.indexOf(",0.89")), QByteArray("7,8,900,700"));
-    QCOMPARE(written.mid(written.indexOf(",0.89")), stored.mid(stored.indexOf(",0.89")));
+    QCOMPARE(m_ex->bytes(QStringLiteral("configCaravan.txt")), expected);
 }
 
 void TestViewManager::refusals_data()
 {
     QTest::addColumn<QString>("configFile");
     QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("firstField"); // of four; -1: no window fields
     QTest::addColumn<QString>("message");
     const QString tooShort = QStringLiteral("^ViewManager: Tamanho do array de config inválido\\.");
     QByteArray cessna92;
     for (int i = 0; i < 92; ++i)
         cessna92 += (i ? "," : "") + QByteArray::number(i);
-    QTest::newRow("radio has no entry") << "configRadio.txt" << QByteArray("0,0,1.00,1.00,0,0,0,0.30")
-                                        << "^ViewManager: Nenhum índice de configuração para";
-    QTest::newRow("Cessna of 92 fields") << "config.txt" << cessna92 << tooShort;
-    QTest::newRow("binary") << "configCaravan.txt" << support::binaryBytes() << tooShort;
-    QTest::newRow("invalid UTF-8") << "configStandBy.txt" << support::invalidUtf8() << tooShort;
-    QTest::newRow("empty file, silently") << "configCaravan.txt" << QByteArray() << QString();
+    QTest::newRow("no window fields") << "configRadio.txt" << QByteArray("0,0,1.00,1.00,0,0,0,0.30") << -1
+                                      << "^ViewManager: Nenhum índice de configuração para";
+    QTest::newRow("92 fields, fields 89 to 92") << "config.txt" << cessna92 << 89 << tooShort;
+    QTest::newRow("binary") << "configCaravan.txt" << support::binaryBytes() << 16 << tooShort;
+    QTest::newRow("invalid UTF-8") << "configStandBy.txt" << support::invalidUtf8() << 28 << tooShort;
+    QTest::newRow("empty file, silently") << "configCaravan.txt" << QByteArray() << 16 << QString();
 }
 
 void TestViewManager::refusals()
 {
     QFETCH(QString, configFile);
     QFETCH(QByteArray, content);
+    QFETCH(int, firstField);
     QFETCH(QString, message);
     QVERIFY(m_ex->writeInPlace(configFile, content));
-    auto vm = service(configFile.toLatin1().constData());
+    auto vm = service(configFile, firstField < 0 ? std::nullopt : std::optional(fourFieldsFrom(firstField)));
     if (!message.isEmpty())
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(message));
     vm->saveWindowGeometry();
@@ -147,7 +162,7 @@ void TestViewManager::refusals()
 void TestViewManager::missingFileIsNotCreated()
 {
     // An empty file would replace the module's default at the next start.
-    auto vm = service("configEIS.txt");
+    auto vm = service(QStringLiteral("configEIS.txt"));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^ViewManager: Arquivo de configuração não encontrado:")));
     vm->saveWindowGeometry();
     QVERIFY(!m_ex->exists(QStringLiteral("configEIS.txt")));
@@ -164,24 +179,25 @@ void TestViewManager::incompleteServiceRefuses()
     QVERIFY(m_ex->writeInPlace(QStringLiteral("configCaravan.txt"), kCaravan));
     const QRegularExpression incomplete(QStringLiteral("^ViewManager: Não é possível salvar, configuração incompleta\\."));
     {
-        ViewManager vm(nullptr, Exchange::literal(QStringLiteral("configCaravan.txt")), &m_files);
+        ViewManager vm(nullptr, Exchange::literal(QStringLiteral("configCaravan.txt")), &m_files, fourFieldsFrom(16));
         QTest::ignoreMessage(QtWarningMsg, incomplete);
         vm.saveWindowGeometry();
     }
     {
-        ViewManager vm(m_window.get(), QString(), &m_files);
+        ViewManager vm(m_window.get(), QString(), &m_files, fourFieldsFrom(16));
         QTest::ignoreMessage(QtWarningMsg, incomplete);
         vm.saveWindowGeometry();
     }
     {
         auto files = std::make_unique<FileClass>();
-        ViewManager vm(m_window.get(), Exchange::literal(QStringLiteral("configCaravan.txt")), files.get());
+        ViewManager vm(m_window.get(), Exchange::literal(QStringLiteral("configCaravan.txt")), files.get(),
+                       fourFieldsFrom(16));
         files.reset(); // the file service is gone
         QTest::ignoreMessage(QtWarningMsg, incomplete);
         vm.saveWindowGeometry();
     }
     {
-        auto vm = service("configCaravan.txt");
+        auto vm = service(QStringLiteral("configCaravan.txt"));
         m_window.reset(); // the window is gone
         QTest::ignoreMessage(QtWarningMsg, incomplete);
         vm->saveWindowGeometry();
@@ -195,7 +211,7 @@ void TestViewManager::unwritableFileKeepsItsContent()
         QSKIP("permissions do not apply to the superuser");
     QVERIFY(m_ex->writeInPlace(QStringLiteral("configCaravan.txt"), kCaravan));
     QFile::setPermissions(m_ex->real(QStringLiteral("configCaravan.txt")), QFile::ReadOwner);
-    auto vm = service("configCaravan.txt");
+    auto vm = service(QStringLiteral("configCaravan.txt"));
     vm->setPosition(1, 2);
     QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("^Falhou ao abrir o arquivo para escrita:")));
     vm->saveWindowGeometry();

@@ -13,6 +13,7 @@
 #include "g1000commandmanager.h"
 #include "inspector.h"
 #include "modules.h"
+#include "renderbackend.h"
 #include "viewmanager.h"
 
 #include <QApplication>
@@ -206,7 +207,7 @@ bool writeJson(const QString &target, const QJsonArray &items)
 
 int main(int argc, char *argv[])
 {
-    Modules::useSoftwareQuickWhenHeadless();
+    RenderBackend::useSoftwareWhenPreferred();
     QApplication app(argc, argv);
     qputenv("QT_QUICK_CONTROLS_STYLE", "Material");
 
@@ -232,12 +233,14 @@ int main(int argc, char *argv[])
     host.setWindowTitle(QStringLiteral("radod-inspect - ") + options.url.toString());
     const ModuleInfo *module = Modules::byDocument(options.url);
     QString configPath;
+    std::optional<WindowConfigIndices> windowFields;
     if (module) {
         configPath = ExchangeDirectory::literalPath(
             module->module == Module::Annunciator ? Modules::annunciatorConfigFile(options.id.value_or(1))
                                                   : module->configFile);
+        windowFields = module->windowFields;
     }
-    ViewManager viewManager(&host, configPath, &files);
+    ViewManager viewManager(&host, configPath, &files, windowFields);
     publish(engine.rootContext(), options, &files, &viewManager, &commands);
 
     auto *component = new QQmlComponent(&engine, options.url, QQmlComponent::PreferSynchronous, &engine);
