@@ -1,4 +1,5 @@
 .pragma library
+.import "qrc:/Classes/Modules.js" as Modules
 
 // Reading of the radio value vector (TPRadioAvionico.txt, fields separated by
 // ";") and of the radio layout string (configRadio.txt, fields separated by
@@ -12,8 +13,9 @@
 
 // ---- the layout string -----------------------------------------------------
 
-var layoutPath = "C:\\Radod\\instrumentos\\configRadio.txt"
-var defaultLayout = "0,0,1.00,1.00,0,0,0,0.30"
+// Both radio panels share one layout string (the module table's).
+var layoutPath = Modules.RadioAvionico.configPath
+var defaultLayout = Modules.RadioAvionico.defaultLayout
 
 // Field positions: window x, y, panel scale, lit colour, frequency set; field 7
 // is carried along unread.
