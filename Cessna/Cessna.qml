@@ -1,7 +1,7 @@
 import QtQuick
 import QtQuick.Window
 import "qrc:/Classes"
-import "qrc:/Classes/LayoutString.js" as LayoutString
+import "qrc:/Classes/Modules.js" as Modules
 import "CessnaLayout.js" as CessnaLayout
 import "CessnaConfig"
 import "Instrumentos/Adf"
@@ -32,65 +32,31 @@ import "Instrumentos/Vor"
 // of config.txt (configStringCessna). While the layout is unlocked the gauges
 // can be dragged, the panel zoomed with the wheel and the placard edited;
 // Escape opens the layout menu.
-Rectangle {
+PanelDocument {
     id: root
-    color: "#000000"
     width: 1920
     height: 1080
 
-    // What the module window publishes; a property that is not there (yet)
-    // reads as empty.
-    property var instrumentValues: typeof TimedProcessing === "string" ? TimedProcessing.split(";") : []
-    property string config: typeof configStringCessna === "string" ? configStringCessna : ""
-    property string lockString: typeof lock === "string" ? lock : ""
-    property bool flagLock: false
+    module: Modules.Cessna
+    config: typeof configStringCessna === "string" ? configStringCessna : ""
+    zoomField: CessnaLayout.zoomField
+    zoomItem: container
+    layoutMenu: configMenu
 
     // The layout window and its menu.
     readonly property alias layoutWindow: configPanel
-    readonly property alias layoutMenu: configMenu
-
-    readonly property var files: typeof fileclass !== "undefined" ? fileclass : null
-    readonly property var geometry: typeof viewManager !== "undefined" ? viewManager : null
 
     // Placard clicks since edit mode last ended: odd = editing.
     property int placardClicks: 0
 
-    // Wheel angle (1/8 degree units) per unit of zoom: one notch of 120 adds 0.05.
-    readonly property real wheelAnglePerZoom: 2400
-    readonly property real minimumZoom: 0.1
-
     // The drag handles in slot order (slot s = index s).
-    readonly property var slotHandles: [
+    slotHandles: [
         airspeedSlot, altimeterSlot, attitudeSlot, headingSlot, turnSlipSlot, verticalSpeedSlot,
         oilTempPressSlot, vacAmpSlot, dualFuelSlot, egtFuelFlowSlot, davtronSlot, rpmSlot,
         vorSlot, obsSlot, adfSlot, linearCompSlot, annSlot, markerSlot, plateSlot, hsiSlot,
         trimSlot, dmeSlot
     ]
 
-    // ---- value vector ------------------------------------------------------
-
-    // Field i as text, or undefined when the vector is too short.
-    function field(i) {
-        return i < instrumentValues.length ? instrumentValues[i] : undefined
-    }
-    // Field i as a number: 0 when missing or not a decimal number.
-    function num(i) {
-        const text = field(i)
-        if (text === undefined)
-            return 0
-        const n = Number(text)
-        return isFinite(n) ? n : 0
-    }
-    // Field i as a flag: any text that is not empty is true.
-    function flag(i) {
-        const text = field(i)
-        return text !== undefined && text !== ""
-    }
-    // Field i as text, or the fallback when missing.
-    function text(i, fallback) {
-        const t = field(i)
-        return t === undefined ? fallback : t
-    }
     // Course of the second course indicator: shown only while field 62 is
     // above 120000; field 61, else field 63, else 0.
     function nav2Course() {
@@ -104,58 +70,11 @@ Rectangle {
         return 0
     }
 
-    // ---- layout --------------------------------------------------------------
-
-    // Applies a layout string as far as it is valid: a slot field, the
-    // placard, the window geometry or the zoom that is missing or not a number
-    // leaves what it would set as it is.
-    function updateInsts(texto) {
-        const layout = typeof texto === "string" ? texto : ""
-        for (const handle of slotHandles)
-            handle.apply(layout)
-        const placard = CessnaLayout.placard(layout)
-        // Text being typed into the placard is not overwritten by a push.
-        if (placard !== undefined && plateInst.f !== 1)
-            plateInst.texto = placard
-        const g = CessnaLayout.windowGeometry(layout)
-        if (g.x !== undefined && geometry)
-            geometry.setPosition(g.x, g.y)
-        if (g.width !== undefined) {
-            if (geometry)
-                geometry.setSize(g.width, g.height)
-            root.width = g.width
-            root.height = g.height
-        }
-        const z = CessnaLayout.zoom(layout)
-        if (z !== undefined)
-            container.scale = z
-    }
-
-    // Writes a layout string to config.txt. Every edit starts from
-    // CessnaLayout.complete(config): a layout that lacks fields (the file was
-    // emptied, or deleted by the menu's Reset) is completed from the default,
-    // so that what is written is always a whole layout.
-    function store(layout) {
-        if (files)
-            files.writeFile(layout, CessnaLayout.configPath)
-    }
-
-    function writeDataToFile(pos, x, y, size, visible) {
-        if (flagLock)
-            return
-        const layout = LayoutString.replaceSlot(CessnaLayout.complete(config), pos, 0, x, y, size, visible)
-        configMenu.configText = layout
-        store(layout)
-    }
-
-    // Wheel zoom: only while lock.txt reads exactly "0" (read at every event).
-    function zoomBy(angle) {
-        if (angle === 0 || !files || files.readTextFromFile(CessnaLayout.lockPath) !== "0")
-            return
-        const zoom = Math.max(container.scale + angle / wheelAnglePerZoom, minimumZoom)
-        container.scale = zoom
-        // String() gives the shortest decimal that reads back as the same number.
-        store(LayoutString.replaceField(CessnaLayout.complete(config), CessnaLayout.zoomField, String(zoom)))
+    // The placard text kept in the layout; text being typed into the placard
+    // is not overwritten by a push.
+    onLayoutApplied: fields => {
+        if (CessnaLayout.placardField < fields.length && plateInst.f !== 1)
+            plateInst.texto = CessnaLayout.placardText(fields[CessnaLayout.placardField])
     }
 
     function placardClicked() {
@@ -166,39 +85,11 @@ Rectangle {
     function finishPlacard() {
         placardClicks = 0
         plateInst.f = 0
-        const placard = CessnaLayout.placardText(plateInst.texto)
-        store(LayoutString.replaceField(CessnaLayout.complete(config), CessnaLayout.placardField, placard))
+        storeField(CessnaLayout.placardField, CessnaLayout.placardText(plateInst.texto))
     }
 
     function showLayoutWindow() {
-        configPanel.show()
-        const screen = Qt.application.screens.length > 0 ? Qt.application.screens[0] : null
-        if (screen) {
-            configPanel.x = screen.virtualX + (screen.width - configPanel.width) / 2
-            configPanel.y = screen.virtualY + (screen.height - configPanel.height) / 2
-        }
-        configPanel.raise()
-        configPanel.requestActivate()
-    }
-
-    // Set once the document has been created: from then on every new layout
-    // string is applied (the first one is applied by onCompleted).
-    property bool created: false
-
-    onConfigChanged: {
-        if (created)
-            updateInsts(config)
-    }
-    onLockStringChanged: flagLock = lockString === "1"
-
-    Component.onCompleted: {
-        created = true
-        if (config !== "")
-            updateInsts(config)
-        if (typeof lock === "string")
-            flagLock = lock === "1"
-        else if (files)
-            flagLock = files.readTextFromFile(CessnaLayout.lockPath) === "1"
+        showCentred(configPanel)
     }
 
     Shortcut {
@@ -420,31 +311,13 @@ Rectangle {
         }
     }
 
-    // Wheel anywhere over the panel zooms it; presses go through to the gauges.
-    MouseArea {
-        anchors.fill: parent
-        acceptedButtons: Qt.NoButton
-        onWheel: wheel => {
-            root.zoomBy(wheel.angleDelta.y)
-            wheel.accepted = true
-        }
-    }
-
-    // The layout window, opened with Escape. It stays above the panel
-    // windows, which are themselves kept on top.
-    Window {
+    // The layout window, opened with Escape.
+    LayoutWindow {
         id: configPanel
         objectName: "configPanel"
         title: "C172 Instruments Configuration Panel"
-        width: 880
-        height: 750
-        minimumWidth: 880
-        maximumWidth: 880
-        minimumHeight: 750
-        maximumHeight: 750
-        visible: false
-        transientParent: null
-        flags: Qt.Window | Qt.WindowStaysOnTopHint
+        fixedWidth: 880
+        fixedHeight: 750
 
         CessnaConfig {
             id: configMenu

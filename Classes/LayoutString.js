@@ -51,6 +51,52 @@ function replaceSlot(layout, slot, firstField, x, y, size, visible) {
                          [integerText(x), integerText(y), integerText(size), visible ? "1" : "0"])
 }
 
+// A field as a number, or undefined when it is missing, empty or not a
+// finite decimal number.
+function numberAt(layout, index) {
+    var f = fields(layout)
+    if (index < 0 || index >= f.length || f[index].trim() === "")
+        return undefined
+    var n = Number(f[index])
+    return isFinite(n) ? n : undefined
+}
+
+// A field as a number above 0 (a zoom, a size), or undefined.
+function positiveNumberAt(layout, index) {
+    var n = numberAt(layout, index)
+    return n !== undefined && n > 0 ? n : undefined
+}
+
+// A layout string with every field that it lacks taken from `defaultLayout`;
+// an empty string becomes the default. Fields that are present are kept.
+function complete(layout, defaultLayout) {
+    var f = fields(layout)
+    var d = fields(defaultLayout)
+    if (f.length === 1 && f[0] === "")
+        return d.join(",")
+    for (var i = f.length; i < d.length; ++i)
+        f.push(d[i])
+    return f.join(",")
+}
+
+// Window position and size of a layout string, from the field positions
+// {x, y, width, height} (width and height -1 where the size is not stored).
+// A member is undefined unless both numbers of its pair are valid (the size
+// must also be at least 1), so a short or damaged string never moves or
+// sizes a window to a nonsense place.
+function windowGeometry(layout, windowFields) {
+    var x = numberAt(layout, windowFields.x), y = numberAt(layout, windowFields.y)
+    var w = numberAt(layout, windowFields.width), h = numberAt(layout, windowFields.height)
+    var position = x !== undefined && y !== undefined
+    var size = w !== undefined && h !== undefined && w >= 1 && h >= 1
+    return {
+        x: position ? Math.trunc(x) : undefined,
+        y: position ? Math.trunc(y) : undefined,
+        width: size ? Math.trunc(w) : undefined,
+        height: size ? Math.trunc(h) : undefined
+    }
+}
+
 // The placement that slot `slot` of a layout string gives a gauge of the given
 // nominal size: {x, y, scale, visible}. A field that is missing or not a
 // number yields undefined for that member, so the caller keeps what it has;
@@ -58,16 +104,10 @@ function replaceSlot(layout, slot, firstField, x, y, size, visible) {
 function slotPlacement(layout, slot, firstField, nominalSize) {
     var f = fields(layout)
     var i = firstField + 4 * slot
-    function number(k) {
-        if (k >= f.length || f[k].trim() === "")
-            return undefined
-        var n = Number(f[k])
-        return isFinite(n) ? n : undefined
-    }
-    var size = number(i + 2)
+    var size = numberAt(layout, i + 2)
     return {
-        x: number(i),
-        y: number(i + 1),
+        x: numberAt(layout, i),
+        y: numberAt(layout, i + 1),
         scale: size === undefined || !(nominalSize > 0) ? undefined : size / nominalSize,
         visible: i + 3 < f.length ? f[i + 3] === "1" : undefined
     }

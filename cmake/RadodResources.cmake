@@ -30,7 +30,8 @@
 #
 # radod_resource(<src> AS <respath> ...) mounts a single file at exact paths.
 #
-# radod_picture(<name> DOCUMENT <qrc url>) mounts, in this folder, a picture of
+# radod_picture(<name> DOCUMENT <qrc url> [AT <folder>]) mounts, in this folder
+# (or the resource folder given), a picture of
 # a document of the tree (a panel's preview in its layout menu, say). The
 # picture is drawn at build time by tools/render from the tree as built without
 # the pictures (a binary resource file), and then compiled in with the rest, so
@@ -107,8 +108,11 @@ function(radod_mount)
 endfunction()
 
 function(radod_picture name)
-    cmake_parse_arguments(P "" "DOCUMENT" "" ${ARGN})
+    cmake_parse_arguments(P "" "DOCUMENT;AT" "" ${ARGN})
     file(RELATIVE_PATH here "${CMAKE_SOURCE_DIR}" "${CMAKE_CURRENT_LIST_DIR}")
+    if(P_AT)
+        set(here "${P_AT}")
+    endif()
     set_property(GLOBAL APPEND PROPERTY RADOD_PICTURES
         "${here}/${name}|${RADOD_PICTURE_DIR}/${here}/${name}|${P_DOCUMENT}")
 endfunction()

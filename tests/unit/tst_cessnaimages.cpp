@@ -1,11 +1,5 @@
-// The Cessna layout menu's images as compiled into the resource tree, and the
-// default layout that the panel, the menu's Reset and the preview share with
-// start-up.
-#include "modules.h"
-
+// The Cessna layout menu's images as compiled into the resource tree.
 #include <QImage>
-#include <QQmlComponent>
-#include <QQmlEngine>
 #include <QtTest>
 
 class TestCessnaImages : public QObject
@@ -52,19 +46,6 @@ private slots:
         QCOMPARE(magenta, 0);
         QVERIFY2(lit > samples / 20, "the gauges are drawn");
         QVERIFY2(lit < samples / 2, "the panel is black around them");
-    }
-
-    void defaultLayoutMatchesStartUp()
-    {
-        QQmlEngine engine;
-        QQmlComponent component(&engine);
-        component.setData("import QtQml\n"
-                          "import \"qrc:/Cessna/CessnaLayout.js\" as CessnaLayout\n"
-                          "QtObject { property string layout: CessnaLayout.defaultLayout }",
-                          QUrl("qrc:/tests/default.qml"));
-        std::unique_ptr<QObject> object(component.create());
-        QVERIFY2(object, qPrintable(component.errorString()));
-        QCOMPARE(object->property("layout").toString(), Modules::info(Module::Cessna).defaultLayout);
     }
 };
 

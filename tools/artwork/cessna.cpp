@@ -1,6 +1,6 @@
 // Images of the Cessna layout menu (Cessna/images): the carbon-fibre
 // background and the tick of its boxes. The menu's preview of the panel is not
-// drawn here: it is a picture of the panel itself (Cessna/images/PreviewPainel.qml).
+// drawn here: it is a picture of the panel itself (Cessna/preview/PreviewPainel.qml).
 #include "artwork.h"
 
 #include <QLinearGradient>

@@ -1,7 +1,7 @@
 import QtQuick
 import QtTest
 import "qrc:/Cessna/CessnaConfig"
-import "qrc:/Cessna/CessnaLayout.js" as CessnaLayout
+import "qrc:/Classes/Modules.js" as Modules
 
 // The Cessna layout menu on a real file service over a temporary exchange
 // folder: the working copy and its rules, Save, Reset, the boxes, the
@@ -14,7 +14,7 @@ Item {
     readonly property string configPath: testSupport.literalPath("config.txt")
     readonly property string lockPath: testSupport.literalPath("lock.txt")
     readonly property string lockGeralPath: testSupport.literalPath("lockGeral.txt")
-    readonly property string defaultLayout: CessnaLayout.defaultLayout
+    readonly property string defaultLayout: Modules.Cessna.defaultLayout
 
     // Stands in for the geometry service: records what config.txt held each
     // time the menu asked it to store the window geometry.

@@ -1,7 +1,7 @@
 import QtQuick
 import QtTest
 import "qrc:/Cessna"
-import "qrc:/Cessna/CessnaLayout.js" as CessnaLayout
+import "qrc:/Classes/Modules.js" as Modules
 
 // The Cessna panel on a real file service over a temporary exchange folder.
 // The test plays the instrument manager: it publishes the context properties
@@ -13,7 +13,7 @@ Item {
 
     readonly property string configPath: testSupport.literalPath("config.txt")
     readonly property string lockPath: testSupport.literalPath("lock.txt")
-    readonly property string defaultLayout: CessnaLayout.defaultLayout
+    readonly property string defaultLayout: Modules.Cessna.defaultLayout
 
     // Stands in for the geometry service and records its calls.
     QtObject {

@@ -1,39 +1,28 @@
 import QtQuick
-import "../CessnaLayout.js" as CessnaLayout
 
-// The picture behind previewPainel.png, the preview of the layout menu: the
-// Cessna panel itself in its default layout, locked, showing an aircraft
-// parked with the battery on. The build draws it with tools/render, so the
-// preview always shows the panel as it is.
-//
-// The panel window is pictured at `panelScale`, moved by `panelOffset` (both in
-// the preview's 800 x 526 frame), so that the gauges lie under the menu's
-// click areas; the picture is drawn at `pixelsPerUnit` times the frame.
+// A picture of a panel document for its layout menu's preview, drawn at build
+// time by tools/render (radod_picture): the panel itself, locked, showing
+// `values`, laid out by `layout`, pictured at `panelScale` and moved by
+// `panelOffset` (both in the preview's `frame`) so that its gauges lie under
+// the menu's click areas; the picture is drawn at `pixelsPerUnit` times the
+// frame. So a preview never drifts from the panel it shows.
 Rectangle {
     id: picture
 
+    property url document
+    // The context property that carries the panel's layout string, and that string.
+    property string layoutProperty
+    property string layout
+    property string values: ""
+    property size frame: Qt.size(800, 600)
+    property real panelScale: 1
+    property point panelOffset: Qt.point(0, 0)
     readonly property real pixelsPerUnit: 2
-    readonly property size frame: Qt.size(800, 526)
-    readonly property real panelScale: 0.6
-    readonly property point panelOffset: Qt.point(0, -20)
 
     // The panel, once loaded (for the tests).
     readonly property Item panel: panelLoader.item
     readonly property bool ready: panelLoader.status === Loader.Ready
     readonly property bool failed: panelLoader.status === Loader.Error
-
-    // Value vector: everything at rest, the battery on (bus 24 V), 40 in each
-    // tank, altimeter set to 29.92, 12:00 on the clock, DME at 0.
-    function parkedValues() {
-        const v = new Array(107).fill("0")
-        const set = {
-            2: "40", 3: "40", 4: "15", 6: "9", 13: "5", 38: "5", 39: "5", 40: "40", 41: "40",
-            47: "24", 59: "29.92", 64: "1", 66: "0.0", 67: "0.0", 68: "0.0", 69: "0.0"
-        }
-        for (const i in set)
-            v[i] = set[i]
-        return v.join(";")
-    }
 
     width: frame.width * pixelsPerUnit
     height: frame.height * pixelsPerUnit
@@ -51,9 +40,9 @@ Rectangle {
     }
 
     Component.onCompleted: {
-        renderSupport.setContextProperty("TimedProcessing", parkedValues())
+        renderSupport.setContextProperty("TimedProcessing", values)
         renderSupport.setContextProperty("lock", "1")
-        renderSupport.setContextProperty("configStringCessna", CessnaLayout.defaultLayout)
+        renderSupport.setContextProperty(layoutProperty, layout)
         renderSupport.setContextProperty("viewManager", noWindow)
         panelLoader.active = true
     }
@@ -61,7 +50,7 @@ Rectangle {
     Loader {
         id: panelLoader
         active: false
-        source: "qrc:/Cessna/Cessna.qml"
+        source: picture.document
         transform: [
             Scale {
                 xScale: picture.panelScale * picture.pixelsPerUnit
