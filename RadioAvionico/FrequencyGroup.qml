@@ -24,9 +24,11 @@ Item {
     width: Face.width
     height: Face.height
 
+    // A lit text of the group it is placed in.
     component Lit: SegmentText {
-        fonts: group.fonts
-        color: group.colour
+        readonly property FrequencyGroup owner: parent as FrequencyGroup
+        fonts: owner.fonts
+        color: owner.colour
     }
 
     Lit { objectName: "com"; place: Face.com; text: group.comText }

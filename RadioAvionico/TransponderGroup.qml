@@ -17,6 +17,8 @@ Item {
     Repeater {
         model: Face.transponder
         SegmentText {
+            required property int index
+            required property var modelData
             objectName: "transponder" + (index + 1)
             fonts: group.fonts
             color: group.colour

@@ -92,6 +92,8 @@ RadioPanel {
     Repeater {
         model: Face.transponder
         Digits {
+            required property int index
+            required property var modelData
             objectName: "transponder" + (index + 1)
             place: modelData
             ghostText: "8"

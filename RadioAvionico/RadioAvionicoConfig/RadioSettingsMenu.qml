@@ -30,7 +30,6 @@ Item {
     property bool loading: false
 
     readonly property real scaleStep: 0.02
-    readonly property color labelColour: "white"
 
     // Replaces fields index, index + 1, ... of the working copy and writes it,
     // unless nothing changed or a load is under way.
@@ -135,8 +134,9 @@ Item {
         event.accepted = true
     }
 
+    // A label of the menu, white on its dark background.
     component Caption: Text {
-        color: menu.labelColour
+        color: "white"
         font.pixelSize: 20
     }
     component PositionField: TextField {
@@ -164,7 +164,6 @@ Item {
         width: 205
         from: 0
         to: 1
-        onValueChanged: menu.colourChanged()
     }
 
     Image {
@@ -223,9 +222,9 @@ Item {
     Caption { x: 330; y: 110; text: "R"; font.pixelSize: 18 }
     Caption { x: 330; y: 180; text: "G"; font.pixelSize: 18 }
     Caption { x: 330; y: 250; text: "B"; font.pixelSize: 18 }
-    ColourSlider { id: sliderRed; objectName: "sliderRed"; y: 115; value: 1 }
-    ColourSlider { id: sliderGreen; objectName: "sliderGreen"; y: 185; value: 0 }
-    ColourSlider { id: sliderBlue; objectName: "sliderBlue"; y: 255; value: 0 }
+    ColourSlider { id: sliderRed; objectName: "sliderRed"; y: 115; value: 1; onValueChanged: menu.colourChanged() }
+    ColourSlider { id: sliderGreen; objectName: "sliderGreen"; y: 185; value: 0; onValueChanged: menu.colourChanged() }
+    ColourSlider { id: sliderBlue; objectName: "sliderBlue"; y: 255; value: 0; onValueChanged: menu.colourChanged() }
     Rectangle {
         id: colorBox
         objectName: "colorBox"

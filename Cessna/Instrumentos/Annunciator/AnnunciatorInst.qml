@@ -24,9 +24,9 @@ Item {
     readonly property bool testing: annunciatorTest !== 0
     readonly property bool powered: busVolts > minimumBusVolts
 
+    // Every sheet covers the whole strip.
     component Sheet: Image {
-        width: root.width
-        height: root.height
+        anchors.fill: parent
     }
 
     Sheet { objectName: "back"; source: "AnnunciatorBack.png" }

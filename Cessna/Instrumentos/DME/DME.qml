@@ -15,11 +15,11 @@ Rectangle {
     height: 120
     color: "black"
 
-    FontLoader { id: digital; source: "qrc:/RadioAvionico/fonts/digital-7.ttf" }
-    FontLoader { id: segments; source: "qrc:/RadioAvionico/fonts/DSEG7Classic-Bold.ttf" }
+    // The radio panels' LCD italic, loaded with the panel though no text uses it.
     FontLoader { source: "qrc:/RadioAvionico/fonts/digital-7 (italic).ttf" }
 
-    // A number window: the formatted text centred in a 62 x 29 box.
+    // A number window: the formatted text centred in a 62 x 29 box. (Each font
+    // file is loaded once, however many texts load it.)
     component Figure: Text {
         property string value
         width: 62
@@ -30,11 +30,13 @@ Rectangle {
         font.pixelSize: 22
         color: "#ffffff"
         text: Format.format(value)
+        FontLoader { id: segments; source: "qrc:/RadioAvionico/fonts/DSEG7Classic-Bold.ttf" }
     }
     // A legend, placed by its top-left corner.
     component Legend: Text {
         font.family: digital.name
         color: "#ffffff"
+        FontLoader { id: digital; source: "qrc:/RadioAvionico/fonts/digital-7.ttf" }
     }
 
     Figure { objectName: "distance1"; x: 0; y: 28; value: dme.nav1Dme }

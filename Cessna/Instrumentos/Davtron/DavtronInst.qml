@@ -12,12 +12,9 @@ Item {
     property real hour: 0           // hour of the simulator clock
     property real minute: 0         // minute of the simulator clock
 
-    FontLoader {
-        id: digital
-        source: "digital-7.ttf"
-    }
-
+    // A line of LCD figures (the font file is loaded once for both lines).
     component LcdLine: Text {
+        id: lcd
         required property var line
         x: line.right - width
         y: line.top
@@ -25,7 +22,12 @@ Item {
         font.family: digital.font.family
         font.pixelSize: line.pixelSize
         // Narrowed about the right edge, which stays where the line puts it.
-        transform: Scale { origin.x: width; xScale: Display.digitWidthScale }
+        transform: Scale { origin.x: lcd.width; xScale: Display.digitWidthScale }
+
+        FontLoader {
+            id: digital
+            source: "digital-7.ttf"
+        }
     }
 
     Image {

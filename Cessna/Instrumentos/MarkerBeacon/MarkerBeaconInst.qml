@@ -9,9 +9,6 @@ Item {
     property int middle: 0  // middle marker lamp lit when not 0
     property int inner: 0   // inner marker lamp lit when not 0
 
-    // One lamp per third of the 174 x 45 sheet.
-    readonly property real lampWidth: width / 3
-
     width: 174
     height: 45
 
@@ -22,20 +19,23 @@ Item {
         height: 45
     }
 
-    // A lit lamp: a window on its own third of the lit sheet, placed where that
-    // third belongs. Every lamp shows the same image, decoded once.
+    // A lit lamp: a window on its own third of the lit sheet, which covers the
+    // whole gauge (the lamp's parent), placed where that third belongs. Every
+    // lamp shows the same image, decoded once.
     component LitLamp: Item {
+        id: lamp
         property int index
         property bool lit
-        x: index * marker.lampWidth
-        width: marker.lampWidth
-        height: marker.height
+        readonly property int lampsPerSheet: 3
+        x: index * width
+        width: parent.width / lampsPerSheet
+        height: parent.height
         clip: true
         visible: lit
         Image {
-            x: -parent.x
-            width: marker.width
-            height: marker.height
+            x: -lamp.x
+            width: lamp.width * lamp.lampsPerSheet
+            height: lamp.height
             source: "on.png"
         }
     }
