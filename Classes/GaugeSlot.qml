@@ -31,14 +31,14 @@ import "qrc:/Classes/LayoutString.js" as Layout
 MouseArea {
     id: handle
 
-    property Item panel: null
+    property PanelDocument panel: null
     property int slot: 0
     property real nominalSize: 210
-    property int firstField: panel && panel.firstSlotField !== undefined ? panel.firstSlotField : 0
+    property int firstField: panel ? panel.firstSlotField : 0
     // The gauge being placed: the item this handle is declared in.
     property Item gauge: parent
     // Locked while the panel's flagLock is true (or when there is no panel).
-    property bool locked: panel ? panel.flagLock === true : true
+    property bool locked: panel ? panel.flagLock : true
     // Scale change per wheel event; 0: the wheel is left to the panel.
     property real wheelStep: 0
     readonly property real minimumScale: 0.1
@@ -62,7 +62,7 @@ MouseArea {
         if (!gauge)
             return
         const size = gauge.scale * nominalSize
-        if (panel && typeof panel.writeDataToFile === "function")
+        if (panel)
             panel.writeDataToFile(slot, gauge.x, gauge.y, size, gauge.visible)
         placed(slot, gauge.x, gauge.y, size, gauge.visible)
     }

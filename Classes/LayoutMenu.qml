@@ -238,12 +238,14 @@ Rectangle {
     // under the control.
     component MenuLabel: Label {
         property string name
-        readonly property var at: menu.place(name)
+        // The menu: the controls group's parent (ids do not reach inline components).
+        readonly property var owner: parent ? parent.parent : null
+        readonly property var at: owner ? owner.place(name) : undefined
         visible: at !== undefined
         x: at ? at[0] : 0
         y: at ? at[1] : 0
         width: at && at.length > 2 ? at[2] : implicitWidth
-        text: qsTranslate("LayoutMenu", menu.texts[name] || "")
+        text: owner ? qsTranslate("LayoutMenu", owner.texts[name] || "") : ""
         color: "white"
         font.pixelSize: 26
         fontSizeMode: Text.HorizontalFit
@@ -259,13 +261,15 @@ Rectangle {
     }
     component NumberField: TextField {
         property string name
-        readonly property var at: menu.place(name)
+        // The menu: the controls group's parent (ids do not reach inline components).
+        readonly property var owner: parent ? parent.parent : null
+        readonly property var at: owner ? owner.place(name) : undefined
         visible: at !== undefined
         x: at ? at[0] : 0
         y: at ? at[1] : 0
         width: 80
         height: 35
-        text: menu.initialTexts[name] || ""
+        text: owner ? owner.initialTexts[name] || "" : ""
         // The style's own paddings and insets would push the text out of
         // this small field.
         topPadding: 0
@@ -278,25 +282,29 @@ Rectangle {
         font.pixelSize: 20
         verticalAlignment: TextInput.AlignVCenter
         background: WhiteBackground {}
-        onAccepted: menu.commit()
+        onAccepted: owner.commit()
     }
     component MenuBox: TickBox {
         property string name
-        readonly property var at: menu.place(name)
+        // The menu: the controls group's parent (ids do not reach inline components).
+        readonly property var owner: parent ? parent.parent : null
+        readonly property var at: owner ? owner.place(name) : undefined
         visible: at !== undefined
         x: at ? at[0] : 0
         y: at ? at[1] : 0
     }
     component MenuButton: Button {
         property string name
-        readonly property var at: menu.place(name)
+        // The menu: the controls group's parent (ids do not reach inline components).
+        readonly property var owner: parent ? parent.parent : null
+        readonly property var at: owner ? owner.place(name) : undefined
         visible: at !== undefined
         x: at ? at[0] : 0
         y: at ? at[1] : 0
         width: at ? at[2] : 0
         height: at ? at[3] : 0
         font.pixelSize: at ? at[4] : 20
-        text: qsTranslate("LayoutMenu", menu.texts[name] || "")
+        text: owner ? qsTranslate("LayoutMenu", owner.texts[name] || "") : ""
         background: WhiteBackground {}
     }
 

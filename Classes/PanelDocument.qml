@@ -41,6 +41,9 @@ Rectangle {
     property var slotHandles: []
     // The layout menu whose working copy follows every slot written, if any.
     property var layoutMenu: null
+    // The wheel anywhere over the panel zooms it; false: the wheel is left to
+    // the gauges (which may resize themselves, GaugeSlot.wheelStep).
+    property bool wheelZoomsPanel: true
     // The wheel zoom works only while lock.txt reads exactly "0" (read at each
     // wheel event); false: it works whatever the lock says.
     property bool zoomNeedsUnlockFile: true
@@ -166,11 +169,11 @@ Rectangle {
         storeField(zoomField, String(zoom))
     }
 
-    // Shows one of the panel's own windows centred on a screen (the first one
-    // unless given), raised and active.
-    function showCentred(window, screen) {
+    // Shows one of the panel's own windows centred on its screen (where a
+    // window first opens: the primary one), raised and active.
+    function showCentred(window) {
         window.show()
-        const s = screen || (Qt.application.screens.length > 0 ? Qt.application.screens[0] : null)
+        const s = window.screen
         if (s) {
             window.x = s.virtualX + (s.width - window.width) / 2
             window.y = s.virtualY + (s.height - window.height) / 2
@@ -186,7 +189,7 @@ Rectangle {
         z: 1
         anchors.fill: parent
         acceptedButtons: Qt.NoButton
-        enabled: panel.zoomField >= 0 && panel.zoomItem !== null
+        enabled: panel.wheelZoomsPanel && panel.zoomField >= 0 && panel.zoomItem !== null
         onWheel: wheel => {
             panel.zoomBy(wheel.angleDelta.y)
             wheel.accepted = true

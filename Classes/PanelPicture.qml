@@ -20,7 +20,7 @@ Rectangle {
     readonly property real pixelsPerUnit: 2
 
     // The panel, once loaded (for the tests).
-    readonly property Item panel: panelLoader.item
+    readonly property Item panel: panelLoader.item as Item
     readonly property bool ready: panelLoader.status === Loader.Ready
     readonly property bool failed: panelLoader.status === Loader.Error
 

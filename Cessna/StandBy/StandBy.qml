@@ -36,7 +36,7 @@ PanelDocument {
 
     Shortcut {
         sequence: "Escape"
-        onActivated: root.showCentred(standConfigWindow, standConfigWindow.screen)
+        onActivated: root.showCentred(standConfigWindow)
     }
 
     Rectangle {

@@ -6,21 +6,21 @@ import "qrc:/Classes/LayoutString.js" as Layout
 // The shared editing pattern: slot replacement in a layout string and the drag
 // handle every panel puts on its gauges.
 Item {
+    id: testRoot
     width: 800
     height: 600
     readonly property string configPath: testSupport.literalPath("config.txt")
 
-    // A stand-in panel: what every panel offers the handle.
-    Item {
+    // A panel that records what its handles hand it.
+    PanelDocument {
         id: panel
-        property bool flagLock: false
-        property string config: "10,20,210,1,300,20,215,1,RADOD"
+        config: "10,20,210,1,300,20,215,1,RADOD"
         property var calls: []
         function writeDataToFile(pos, x, y, size, visible) {
             calls.push([pos, x, y, size, visible])
             if (flagLock)
                 return
-            fileclass.writeFile(Layout.replaceSlot(config, pos, 0, x, y, size, visible), configPath)
+            fileclass.writeFile(Layout.replaceSlot(config, pos, 0, x, y, size, visible), testRoot.configPath)
         }
         width: 800
         height: 600
