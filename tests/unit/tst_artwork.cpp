@@ -25,7 +25,9 @@ class Gauge
 public:
     explicit Gauge(QQmlEngine &engine, const QString &document)
     {
-        QQmlComponent component(&engine, QUrl(kGauges + document));
+        // A path names a document of the shared gauge library; a URL any other.
+        QQmlComponent component(&engine, QUrl(document.startsWith(QLatin1String("qrc:"))
+                                                  ? document : kGauges + document));
         m_root.reset(qobject_cast<QQuickItem *>(component.create()));
         if (!m_root)
             qWarning() << component.errorString();
@@ -219,6 +221,18 @@ void TestArtwork::marksUnderNeedles_data()
          {50, 105}, "face", 45);
     rows("ammeter", "VacAmp/VacAmpInst.qml", {}, "amp", series(-60, 60, 10), "ampNeedle",
          {105, 58}, {160, 105}, "face", 45);
+
+    // The Caravan's own gauges: one needle, its tip 2 below the top of a layer
+    // whose bottom centre is the pivot. The airspeed needle stands 3 degrees
+    // on inside its range; the marks are drawn where it stands.
+    const QPointF caravanTip(210.0 * 47 / 1640, 2), caravanPivot(105, 210.0 * 840 / 1660);
+    const QString caravanAirspeed = QStringLiteral("qrc:/Caravan/instrumentos/Airspeed/Airspeed.qml");
+    rows("caravan knots", caravanAirspeed, {}, "speed", series(40, 200, 5), "needle", caravanTip,
+         caravanPivot, "face", 82);
+    rows("caravan mph", caravanAirspeed, {}, "speed", series(40, 240, 10, 1 / 1.150779), "needle",
+         caravanTip, caravanPivot, "face", 50.5);
+    rows("caravan torque", "qrc:/Caravan/instrumentos/Torque/Torque.qml", {}, "torque",
+         series(0, 2500, 100), "needle", caravanTip, caravanPivot, "face", 82);
 }
 
 void TestArtwork::marksUnderNeedles()

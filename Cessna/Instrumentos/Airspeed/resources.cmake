@@ -2,4 +2,4 @@
 radod_mount(
     ARTWORK aircard.png airspeed.png airspeed210.png needle_shadow.png needle.png
     ALSO_AT Cessna/instrumentos/Airspeed Cessna/StandBy/instrumentos/Airspeed
-            Baron/instrumentos/Airspeed Caravan/instrumentos/Airspeed)
+            Baron/instrumentos/Airspeed)

@@ -1,0 +1,2 @@
+# What the Caravan's own gauges share: their needle.
+radod_mount()
