@@ -21,6 +21,9 @@ Item {
                 {tag: "StandBy", picture: "qrc:/Cessna/StandBy/preview/PreviewStby.qml",
                  menu: "qrc:/Cessna/StandBy/StandByConfig/StandByConfigMenu.qml",
                  png: "qrc:/Cessna/StandBy/images/previewStby.png"},
+                {tag: "Caravan", picture: "qrc:/Caravan/preview/PreviewCaravan.qml",
+                 menu: "qrc:/Caravan/CaravanConfig/CaravanConfig.qml",
+                 png: "qrc:/Caravan/images/caravan_preview.png"},
             ]
         }
 
