@@ -158,6 +158,7 @@ function(radod_finish_resources)
     if(artwork)
         file(GLOB _artwork_inputs CONFIGURE_DEPENDS
             "${CMAKE_SOURCE_DIR}/Cessna/Instrumentos/*/*.js" "${CMAKE_SOURCE_DIR}/Classes/*.js"
+            "${CMAKE_SOURCE_DIR}/Baron/instrumentos/*/*.js"
             "${CMAKE_SOURCE_DIR}/Caravan/instrumentos/*/*.js")
         # The list of images the resource tree expects: the generator draws a
         # loud stand-in for any it has no description of (and says so), so that

@@ -233,6 +233,36 @@ void TestArtwork::marksUnderNeedles_data()
          caravanTip, caravanPivot, "face", 50.5);
     rows("caravan torque", "qrc:/Caravan/instrumentos/Torque/Torque.qml", {}, "torque",
          series(0, 2500, 100), "needle", caravanTip, caravanPivot, "face", 82);
+
+    // The Baron's gauges: every mark of each scale, probed where the minor
+    // marks lie. The engine needle is a 30 x 150 layer about the dial's centre.
+    const QString baron = QStringLiteral("qrc:/Baron/instrumentos/");
+    const auto engine = [&](const char *tag, const QString &gauge, const QString &input,
+                            const QVector<double> &values, const QString &needle,
+                            QPointF tip = {15, 2}) {
+        rows(tag, baron + gauge + QLatin1Char('/') + gauge + QStringLiteral(".qml"), {}, input,
+             values, needle, tip, {105, 105}, "face", 84);
+    };
+    engine("baron rpm", "RPMBaron", "value", series(0, 3500, 100), "needle");
+    engine("baron manifold", "PressBaron", "value", series(10, 40, 1), "needle");
+    // Fuel flow arrives in kg/s; the face's marks are gallons per hour, every
+    // 2.5 up to 5 and every 1 above.
+    const double kgPerSecondPerGph = 0.721 * 3.78541 / 3600;
+    engine("baron fuel flow", "FuelFlowBaron", "value",
+           series(0, 2.5, 2.5, kgPerSecondPerGph) + series(5, 30, 1, kgPerSecondPerGph), "needle");
+    engine("baron oil temperature", "OilBaron", "temp", series(0, 120, 10), "tempNeedle");
+    engine("baron oil pressure", "OilBaron", "press", series(0, 100, 10), "pressNeedle");
+    engine("baron cht", "EngTempBaron", "cht", series(50, 250, 10), "chtNeedle");
+    engine("baron egt", "EngTempBaron", "egt", series(660, 940, 20), "egtNeedle");
+    engine("baron instrument air", "InstrumentAir", "value", series(3, 6, 0.2), "needle", {25, 20});
+    rows("baron vertical speed", baron + "VsBaron/VsBaron.qml", {}, "value",
+         series(-4000, 4000, 100), "needle", {105, 20}, {105, 105}, "face", 84);
+    // The turn coordinator's vector aeroplane against its index marks.
+    const QString turn = baron + QStringLiteral("TurnCoordinator/TurnCoordinator.qml");
+    rows("baron turn right wing", turn, {}, "turnRate", {0, 3}, "aeroplane", {180, 105}, {105, 105},
+         "ring", 87);
+    rows("baron turn left wing", turn, {}, "turnRate", {0, -3}, "aeroplane", {30, 105}, {105, 105},
+         "ring", 87);
 }
 
 void TestArtwork::marksUnderNeedles()

@@ -10,8 +10,33 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QSvgGenerator>
 
 #include <cstdio>
+
+namespace {
+
+// Vector layers: the description drawn into an SVG whose view box is the
+// layer's own units, so that it shows the same at any size it is rasterised at.
+// Its width and height are the layer's units in pixels (mm at 90 dpi, as Qt's
+// SVG renderer reads them).
+bool writeSvg(const art::ImageSpec &spec, const QString &target)
+{
+    QSvgGenerator svg;
+    svg.setFileName(target);
+    svg.setResolution(90);
+    svg.setSize(spec.size.toSize());
+    svg.setViewBox(QRectF(QPointF(0, 0), spec.size));
+    svg.setTitle(QFileInfo(target).completeBaseName());
+    QPainter p;
+    if (!p.begin(&svg))
+        return false;
+    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    spec.paint(p);
+    return p.end();
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -47,6 +72,16 @@ int main(int argc, char *argv[])
     for (const art::ImageSpec &spec : art::images()) {
         if (parser.isSet(onlyOption) && !spec.path.contains(parser.value(onlyOption)))
             continue;
+        const QString target = out.filePath(spec.path);
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        if (spec.path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
+            if (!writeSvg(spec, target)) {
+                std::fprintf(stderr, "radod-artwork: cannot write %s\n", qPrintable(target));
+                return 1;
+            }
+            ++drawn;
+            continue;
+        }
         const QSize pixels = (spec.size * spec.pixelsPerUnit).toSize();
         QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
         const bool opaque = spec.path.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive);
@@ -58,8 +93,6 @@ int main(int argc, char *argv[])
             p.scale(spec.pixelsPerUnit, spec.pixelsPerUnit);
             spec.paint(p);
         }
-        const QString target = out.filePath(spec.path);
-        QDir().mkpath(QFileInfo(target).absolutePath());
         const bool ok = opaque ? image.convertToFormat(QImage::Format_RGB32).save(target, "JPG", 92)
                                : image.save(target, "PNG");
         if (!ok) {

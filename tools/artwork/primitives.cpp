@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QJSEngine>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -211,6 +213,21 @@ void arc(QPainter &p, QPointF c, double r, double width, double fromDeg, double 
     p.drawArc(box, qRound(start * 16), qRound(span * 16));
 }
 
+namespace {
+// The outline of a text centred on the origin as drawText centres it in a box:
+// half its advance to the left, the middle of its line height on the origin.
+// Laid out at a large size and scaled down, so fractional sizes stay exact.
+QPainterPath textOutline(const QString &text, double pixelSize, Typeface face)
+{
+    const double large = 1000;
+    const QFont f = font(large, face);
+    const QFontMetricsF fm(f);
+    QPainterPath path;
+    path.addText(-fm.horizontalAdvance(text) / 2, (fm.ascent() - fm.descent()) / 2, f, text);
+    return QTransform::fromScale(pixelSize / large, pixelSize / large).map(path);
+}
+} // namespace
+
 void numeral(QPainter &p, QPointF c, double r, double angleDeg, const QString &text,
              double pixelSize, QColor colour, bool turned, Typeface face)
 {
@@ -219,10 +236,18 @@ void numeral(QPainter &p, QPointF c, double r, double angleDeg, const QString &t
     p.translate(at);
     if (turned)
         p.rotate(angleDeg);
-    p.setFont(font(pixelSize, face));
-    p.setPen(colour);
-    const QRectF box(-pixelSize * 4, -pixelSize, pixelSize * 8, pixelSize * 2);
-    p.drawText(box, Qt::AlignCenter | Qt::TextDontClip, text);
+    if (p.paintEngine() && p.paintEngine()->type() == QPaintEngine::SVG) {
+        // Vector layers carry their text as outlines: they show the same
+        // wherever they are rasterised, without the fonts.
+        p.setPen(Qt::NoPen);
+        p.setBrush(colour);
+        p.drawPath(textOutline(text, pixelSize, face));
+    } else {
+        p.setFont(font(pixelSize, face));
+        p.setPen(colour);
+        const QRectF box(-pixelSize * 4, -pixelSize, pixelSize * 8, pixelSize * 2);
+        p.drawText(box, Qt::AlignCenter | Qt::TextDontClip, text);
+    }
     p.restore();
 }
 

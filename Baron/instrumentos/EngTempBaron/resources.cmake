@@ -1,0 +1,2 @@
+# Cylinder-head and exhaust-gas temperatures of each Baron engine.
+radod_mount(ARTWORK temp_backdrop.png)

@@ -1,0 +1,2 @@
+# Fuel flow of each Baron engine.
+radod_mount(ARTWORK fuel_flow_backdrop.png)

@@ -1,0 +1,2 @@
+# Manifold pressure of each Baron engine.
+radod_mount(ARTWORK man_press_backdrop.png)

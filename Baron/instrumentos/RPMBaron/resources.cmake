@@ -1,0 +1,2 @@
+# Tachometer of each Baron engine.
+radod_mount(ARTWORK rpm_backdrop.png)
