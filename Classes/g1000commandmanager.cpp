@@ -5,15 +5,11 @@
 #include "logging.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 G1000CommandManager::G1000CommandManager(QObject *parent) : QObject(parent)
 {
-    connect(&m_fileWatcher, &QFileSystemWatcher::fileChanged, this,
-            &G1000CommandManager::onCommandFileChanged);
-    connect(&m_folderWatcher, &QFileSystemWatcher::directoryChanged, this,
-            &G1000CommandManager::onFolderChanged);
-    follow();
+    connect(&m_follower, &FileFollower::fileChanged, this, &G1000CommandManager::onCommandFileChanged);
+    m_follower.followFile(commandFilePath());
 }
 
 QString G1000CommandManager::commandFilePath()
@@ -28,7 +24,6 @@ void G1000CommandManager::onCommandFileChanged(const QString &path)
     QString error;
     if (!FileClass::openRegularFile(file, QIODevice::ReadOnly | QIODevice::Text, &error)) {
         qCWarning(lcCommands) << "Não foi possível abrir o arquivo de comandos:" << error;
-        follow();
         return;
     }
     const QByteArray raw = file.readAll();
@@ -58,32 +53,4 @@ void G1000CommandManager::onCommandFileChanged(const QString &path)
         if (!FileClass::openRegularFile(out, QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text, &error))
             qCWarning(lcCommands) << "Não foi possível esvaziar o arquivo de comandos:" << error;
     }
-    follow();
-}
-
-void G1000CommandManager::onFolderChanged()
-{
-    if (follow())
-        onCommandFileChanged(commandFilePath()); // a command written as a new file
-}
-
-bool G1000CommandManager::follow()
-{
-    const QString real = ExchangeDirectory::resolve(commandFilePath());
-    bool added = false;
-    if (QFileInfo(real).isFile() && !m_fileWatcher.files().contains(real))
-        added = m_fileWatcher.addPath(real);
-
-    // The folder is watched while the file is missing, and also while it is
-    // watched: a writer that replaces the file drops the file watch, and the
-    // folder notices the new file.
-    const QString folder = ExchangeDirectory::nearestExistingFolder(real);
-    const QStringList current = m_folderWatcher.directories();
-    if (!folder.isEmpty() && !current.contains(folder))
-        m_folderWatcher.addPath(folder);
-    for (const QString &dir : current) {
-        if (dir != folder)
-            m_folderWatcher.removePath(dir);
-    }
-    return added;
 }

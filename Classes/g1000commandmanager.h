@@ -1,16 +1,16 @@
 #pragma once
 
-#include <QFileSystemWatcher>
+#include "filefollower.h"
+
 #include <QObject>
 #include <QString>
 
 // Turns the knob commands that an outside program writes into commands.txt
 // into signals, and empties the file after each one.
 //
-// The file stays followed whatever its writer does: it is watched again after
-// every notification as soon as it exists, and a file that does not exist yet
-// (or was deleted) is picked up through its folder when it appears, and the
-// command it holds is handled then.
+// The file stays followed whatever its writer does (FileFollower): a file
+// that is replaced, or does not exist yet, is picked up when it appears, and
+// the command it holds is handled then.
 class G1000CommandManager : public QObject
 {
     Q_OBJECT
@@ -31,14 +31,6 @@ signals:
 public slots:
     void onCommandFileChanged(const QString &path);
 
-private slots:
-    void onFolderChanged();
-
 private:
-    // Watches the command file when it exists and is not watched yet (true
-    // when a watch was added now), and its folder while it does not.
-    bool follow();
-
-    QFileSystemWatcher m_fileWatcher;
-    QFileSystemWatcher m_folderWatcher;
+    FileFollower m_follower;
 };

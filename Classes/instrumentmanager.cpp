@@ -1,17 +1,14 @@
 #include "instrumentmanager.h"
 
-#include "benchtrace.h"
 #include "exchangedirectory.h"
 #include "fileclass.h"
 #include "logging.h"
-#include "modulewindow.h"
 
 #include <QFileInfo>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickWidget>
 #include <QScopedValueRollback>
-#include <QSet>
 #include <QTimer>
 
 namespace {
@@ -42,21 +39,29 @@ QString recipientName(QObject *recipient)
                                              : recipient->objectName();
 }
 
+InstrumentManager::CreationHook &creationHook()
+{
+    static InstrumentManager::CreationHook hook = nullptr;
+    return hook;
+}
+
 } // namespace
 
-InstrumentManager::InstrumentManager(QObject *parent)
-    : QObject(parent), fileClass(new FileClass(this)),
-      m_plain(qgetenv("RADOD_PLAIN_MANAGER") == "1")
+InstrumentManager::InstrumentManager(FileClass *fileService, QObject *parent)
+    : QObject(parent), fileClass(fileService)
 {
-    BenchTrace::setManagerMode(m_plain ? QStringLiteral("plain") : QStringLiteral("ours"));
-    connect(&m_configWatcher, &QFileSystemWatcher::fileChanged, this,
-            &InstrumentManager::onConfigFileChanged);
-    connect(&m_folderWatcher, &QFileSystemWatcher::directoryChanged, this,
-            &InstrumentManager::onDirectoryChanged);
-    connect(&m_valuesWatcher, &QFileSystemWatcher::fileChanged, this,
-            &InstrumentManager::onValuesFileChanged);
-    connect(&m_lockGeralWatcher, &QFileSystemWatcher::fileChanged, this,
-            &InstrumentManager::onLockGeralFileChanged);
+    Q_ASSERT(fileClass);
+    connect(&m_follower, &FileFollower::fileChanged, this, &InstrumentManager::onFileChanged);
+    connect(&m_follower, &FileFollower::folderWatched, this, [](const QString &path, bool ok) {
+        qCDebug(lcManager) << "Adicionando pasta para monitorar:" << path << " - Sucesso:" << ok;
+    });
+    if (CreationHook hook = creationHook())
+        hook(this);
+}
+
+void InstrumentManager::setCreationHook(CreationHook hook)
+{
+    creationHook() = hook;
 }
 
 FileClass *InstrumentManager::fileService() const
@@ -66,55 +71,43 @@ FileClass *InstrumentManager::fileService() const
 
 void InstrumentManager::initializeConfigWatcher(const QString &directoryPath)
 {
-    m_folderPath = directoryPath;
     if (!QFileInfo(ExchangeDirectory::resolve(directoryPath)).isDir())
         qCWarning(lcManager) << "Pasta de configurações não encontrada:" << directoryPath;
-    updateFolderWatch();
+    m_follower.followFolder(directoryPath);
 }
 
 void InstrumentManager::initializeLock(const QString &lockFilePath)
 {
     m_lockGeralFilePath = lockFilePath;
+    m_lockFiles.insert(lockFilePath);
     if (QFileInfo::exists(ExchangeDirectory::resolve(lockFilePath))) {
-        follow(m_lockGeralWatcher, m_lockFiles, lockFilePath);
+        m_follower.followFile(lockFilePath);
         applyLockState(fileClass->readTextFromFile(lockFilePath));
     } else {
         // A lock file created now is followed from now on.
         fileClass->writeFile(QStringLiteral("0"), lockFilePath);
-        follow(m_lockGeralWatcher, m_lockFiles, lockFilePath);
+        m_follower.followFile(lockFilePath);
     }
-    updateFolderWatch();
 }
 
-void InstrumentManager::registerInstrument(ModuleWindow *screen, const QString &configFilePath,
+void InstrumentManager::registerInstrument(QMainWindow *window, QQuickWidget *quickWidget,
+                                           const QString &configFilePath,
                                            const QString &configPropertyName,
                                            const QString &configDefaultValues,
                                            const QStringList &valueFilesToWatch)
-{
-    if (!screen)
-        return;
-    registerWidget(screen, screen->getQuickWidget(), configFilePath, configPropertyName,
-                   configDefaultValues, valueFilesToWatch);
-}
-
-void InstrumentManager::registerWidget(QMainWindow *window, QQuickWidget *quickWidget,
-                                       const QString &configFilePath,
-                                       const QString &configPropertyName,
-                                       const QString &configDefaultValues,
-                                       const QStringList &valueFilesToWatch)
 {
     if (!window)
         return;
     const QPointer<QObject> rootObject(quickWidget);
     m_configMap[configFilePath].append({rootObject, configPropertyName, configDefaultValues});
-    follow(m_configWatcher, m_configFiles, configFilePath);
+    m_follower.followFile(configFilePath);
     qCDebug(lcManager) << "Gerenciador: Monitorando config" << configFilePath << "para"
                        << window->windowTitle();
 
     for (const QString &name : valueFilesToWatch) {
         const QString fullPath = valueFilePath(name);
-        follow(m_valuesWatcher, m_valueFiles, fullPath);
         m_valuesMap[fullPath].append(rootObject);
+        m_follower.followFile(fullPath);
         qCDebug(lcManager) << "Gerenciador: Monitorando valor" << fullPath << "para"
                            << window->windowTitle();
         // What the document holds already: the text its window published.
@@ -126,8 +119,7 @@ void InstrumentManager::registerWidget(QMainWindow *window, QQuickWidget *quickW
             m_heldTexts.insert({quickWidget, property}, published.toString());
     }
     m_allScreens.append(window);
-    updateFolderWatch();
-    BenchTrace::watchWindow(window, quickWidget);
+    emit windowRegistered(window, quickWidget);
     window->show();
 }
 
@@ -147,13 +139,12 @@ void InstrumentManager::registerInstrument(QQmlApplicationEngine *engine,
 
     const QPointer<QObject> rootObject(engine);
     m_configMap[configFilePath].append({rootObject, configPropertyName, configDefaultValues});
-    follow(m_configWatcher, m_configFiles, configFilePath);
+    m_follower.followFile(configFilePath);
     for (const QString &name : valueFilesToWatch) {
         const QString fullPath = valueFilePath(name);
-        follow(m_valuesWatcher, m_valueFiles, fullPath);
         m_valuesMap[fullPath].append(rootObject);
+        m_follower.followFile(fullPath);
     }
-    updateFolderWatch();
     engine->load(qmlFilePath);
     qCDebug(lcManager) << "Gerenciador: Carregando QML" << qmlFilePath;
 }
@@ -166,64 +157,20 @@ void InstrumentManager::registerWindow(QMainWindow *window)
 
 // --- notifications ---------------------------------------------------------
 
-void InstrumentManager::onConfigFileChanged(const QString &path)
+// A followed file changed, was replaced or removed, or appeared: its text goes
+// to everyone registered for it.
+void InstrumentManager::onFileChanged(const QString &literalPath)
 {
-    for (const QString &literal : literalsFor(m_configFiles, path)) {
-        pushConfig(literal);
-        follow(m_configWatcher, m_configFiles, literal);
-    }
-    updateFolderWatch();
-}
-
-void InstrumentManager::onValuesFileChanged(const QString &path)
-{
-    const qint64 notified = BenchTrace::enabled() ? BenchTrace::now() : 0;
-    if (BenchTrace::enabled())
-        BenchTrace::record(BenchTrace::Notify, BenchTrace::fileOf(path), -1, notified);
-    for (const QString &literal : literalsFor(m_valueFiles, path)) {
-        pushValues(literal);
-        follow(m_valuesWatcher, m_valueFiles, literal);
-    }
-    updateFolderWatch();
-    if (BenchTrace::enabled())
-        BenchTrace::record(BenchTrace::Handled, BenchTrace::fileOf(path), -1, notified, BenchTrace::now());
-}
-
-void InstrumentManager::onLockGeralFileChanged(const QString &path)
-{
-    qCDebug(lcManager) << "lockGeralChanged ";
-    applyLockFile();
-    for (const QString &literal : literalsFor(m_lockFiles, path))
-        follow(m_lockGeralWatcher, m_lockFiles, literal);
-    updateFolderWatch();
-}
-
-void InstrumentManager::onDirectoryChanged()
-{
-    pickUpNewFiles();
-    updateFolderWatch();
-}
-
-void InstrumentManager::pickUpNewFiles()
-{
-    const auto sortedKeys = [](const WatchTable &table) {
-        QStringList keys = table.keys();
-        keys.sort();
-        return keys;
-    };
-    for (const QString &literal : sortedKeys(m_configFiles)) {
-        if (follow(m_configWatcher, m_configFiles, literal))
-            pushConfig(literal);
-    }
-    for (const QString &literal : sortedKeys(m_valueFiles)) {
-        if (follow(m_valuesWatcher, m_valueFiles, literal))
-            pushValues(literal);
-    }
-    bool lockAppeared = false;
-    for (const QString &literal : sortedKeys(m_lockFiles))
-        lockAppeared |= follow(m_lockGeralWatcher, m_lockFiles, literal);
-    if (lockAppeared)
+    emit notificationReceived(literalPath);
+    if (m_configMap.contains(literalPath))
+        pushConfig(literalPath);
+    if (m_valuesMap.contains(literalPath))
+        pushValues(literalPath);
+    if (m_lockFiles.contains(literalPath)) {
+        qCDebug(lcManager) << "lockGeralChanged ";
         applyLockFile();
+    }
+    emit notificationHandled(literalPath);
 }
 
 // --- pushes ----------------------------------------------------------------
@@ -242,12 +189,12 @@ void InstrumentManager::pushConfig(const QString &literalPath)
 
 void InstrumentManager::pushValues(const QString &literalPath)
 {
-    QString text;
-    if (!readSettled(QStringLiteral("values"), literalPath, &text, [this, literalPath] { pushValues(literalPath); }))
-        return;
     const QString propertyName = valuePropertyFor(literalPath);
     const auto it = m_valuesMap.constFind(literalPath);
     if (propertyName.isEmpty() || it == m_valuesMap.constEnd())
+        return;
+    QString text;
+    if (!readSettled(QStringLiteral("values"), literalPath, &text, [this, literalPath] { pushValues(literalPath); }))
         return;
     for (const QPointer<QObject> &recipient : *it)
         pushText(recipient, propertyName, text, literalPath, !m_plain);
@@ -256,11 +203,7 @@ void InstrumentManager::pushValues(const QString &literalPath)
 bool InstrumentManager::readSettled(const QString &purpose, const QString &literalPath, QString *text,
                                     const std::function<void()> &settle)
 {
-    const qint64 readStart = BenchTrace::enabled() ? BenchTrace::now() : 0;
-    *text = fileClass->readTextFromFile(literalPath);
-    if (BenchTrace::enabled())
-        BenchTrace::record(BenchTrace::Read, BenchTrace::fileOf(literalPath), -1, readStart,
-                           BenchTrace::now(), BenchTrace::textHash(*text), text->size());
+    *text = read(literalPath);
     if (m_plain)
         return true;
     const QString key = purpose + QLatin1Char('|') + literalPath;
@@ -300,6 +243,14 @@ bool InstrumentManager::readSettled(const QString &purpose, const QString &liter
     return false;
 }
 
+QString InstrumentManager::read(const QString &literalPath)
+{
+    emit readStarted(literalPath);
+    const QString text = fileClass->readTextFromFile(literalPath);
+    emit readFinished(literalPath, text);
+    return text;
+}
+
 void InstrumentManager::pushText(QObject *recipient, const QString &propertyName, const QString &text,
                                  const QString &literalPath, bool skipIfHeld)
 {
@@ -309,8 +260,7 @@ void InstrumentManager::pushText(QObject *recipient, const QString &propertyName
         const QPair<const QObject *, QString> key(recipient, propertyName);
         const auto held = m_heldTexts.constFind(key);
         if (held != m_heldTexts.constEnd() && *held == text) {
-            if (BenchTrace::enabled())
-                BenchTrace::skipped(recipient, propertyName, text);
+            emit pushSkipped(recipient, propertyName, text);
             return;
         }
         m_heldTexts.insert(key, text);
@@ -330,10 +280,9 @@ void InstrumentManager::push(QObject *recipient, const QString &propertyName, co
         return; // destroyed, or neither a quick widget nor an engine
     qCDebug(lcPush).nospace().noquote() << "push " << propertyName << " <- " << literalPath << " ("
                               << text.size() << " characters) to " << recipientName(recipient);
-    const qint64 pushStart = BenchTrace::enabled() ? BenchTrace::now() : 0;
+    emit pushStarted(recipient, propertyName);
     context->setContextProperty(propertyName, text);
-    if (BenchTrace::enabled())
-        BenchTrace::pushed(recipient, propertyName, text, pushStart);
+    emit pushFinished(recipient, propertyName, text);
 }
 
 void InstrumentManager::applyLockFile()
@@ -367,78 +316,5 @@ void InstrumentManager::applyLockState(const QString &lockStatus)
         window->setWindowFlags(newFlags);
         if (wasVisible)
             window->show();
-    }
-}
-
-// --- watching --------------------------------------------------------------
-
-bool InstrumentManager::follow(QFileSystemWatcher &watcher, WatchTable &table,
-                               const QString &literalPath)
-{
-    const QString real = ExchangeDirectory::resolve(literalPath);
-    table.insert(literalPath, real);
-    if (!QFileInfo(real).isFile() || watcher.files().contains(real))
-        return false;
-    return watcher.addPath(real);
-}
-
-QStringList InstrumentManager::literalsFor(const WatchTable &table, const QString &realPath)
-{
-    QStringList literals;
-    for (auto it = table.cbegin(); it != table.cend(); ++it) {
-        if (it.value() == realPath)
-            literals.append(it.key());
-    }
-    literals.sort(); // a fixed order whatever the hash does
-    return literals;
-}
-
-void InstrumentManager::updateFolderWatch()
-{
-    QSet<QString> wanted;
-    if (!m_folderPath.isEmpty()) {
-        const QString root = ExchangeDirectory::resolve(m_folderPath);
-        if (QFileInfo(root).isDir()) {
-            wanted.insert(root);
-            if (!m_folderWatched) {
-                const bool ok = m_folderWatcher.directories().contains(root)
-                        || m_folderWatcher.addPath(root);
-                qCDebug(lcManager) << "Adicionando pasta para monitorar:" << m_folderPath
-                                   << " - Sucesso:" << ok;
-                m_folderWatched = ok;
-            }
-        } else {
-            m_folderWatched = false;
-            const QString above = ExchangeDirectory::nearestExistingFolder(root);
-            if (!above.isEmpty())
-                wanted.insert(above);
-        }
-    }
-    // Files not present yet: watch the folder they will appear in (or the
-    // nearest one above it that exists).
-    const auto addPending = [&wanted](const QFileSystemWatcher &watcher, const WatchTable &table) {
-        for (auto it = table.cbegin(); it != table.cend(); ++it) {
-            if (watcher.files().contains(it.value()))
-                continue;
-            const QString folder = ExchangeDirectory::nearestExistingFolder(it.value());
-            if (!folder.isEmpty())
-                wanted.insert(folder);
-        }
-    };
-    addPending(m_configWatcher, m_configFiles);
-    addPending(m_valuesWatcher, m_valueFiles);
-    addPending(m_lockGeralWatcher, m_lockFiles);
-
-    const QStringList current = m_folderWatcher.directories();
-    QStringList stale;
-    for (const QString &dir : current) {
-        if (!wanted.contains(dir))
-            stale.append(dir);
-    }
-    if (!stale.isEmpty())
-        m_folderWatcher.removePaths(stale);
-    for (const QString &dir : std::as_const(wanted)) {
-        if (!current.contains(dir))
-            m_folderWatcher.addPath(dir);
     }
 }

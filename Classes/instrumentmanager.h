@@ -1,7 +1,8 @@
 #pragma once
 
+#include "filefollower.h"
+
 #include <QElapsedTimer>
-#include <QFileSystemWatcher>
 #include <QHash>
 #include <QList>
 #include <QMainWindow>
@@ -15,7 +16,6 @@
 #include <functional>
 
 class FileClass;
-class ModuleWindow;
 class QQmlApplicationEngine;
 class QQuickWidget;
 class QTimer;
@@ -29,25 +29,20 @@ struct ConfigInfo
 };
 
 // Distribution hub between the exchange directory and the module windows:
-// watches the value, configuration and lock files and pushes their text into
+// follows the value, configuration and lock files and pushes their text into
 // every document registered for them, and switches every registered window
 // between framed and frameless with the lock flag.
 //
-// Files are registered under their literal paths (C:\Radod\instrumentos\...);
-// the watchers see the real paths (ExchangeDirectory::resolve), and the
-// manager keeps the mapping between the two.
-//
-// A file stays followed whatever its writer does: after every notification
-// the path is watched again as soon as it exists (a writer that renames a new
-// file over the old one, or deletes and writes again, ends the old watch), and
-// a file that does not exist yet is picked up by the directory watch when it
-// appears, and its content is pushed then.
+// Files are registered under their literal paths (C:\Radod\instrumentos\...)
+// and followed through a FileFollower, so they stay followed whatever their
+// writers do (rewrite in place, replace, delete and write again), and a file
+// that appears after registration is pushed when it does.
 //
 // Every push is logged at debug level in the category radod.push (off by
 // default; QT_LOGGING_RULES="radod.push.debug=true" shows them).
 //
 // Two refinements keep documents from doing work, or showing states, that no
-// writer meant (RADOD_PLAIN_MANAGER=1 turns both off, for comparison):
+// writer meant (setPlain(true) turns both off, for comparison):
 //  - A writer that rewrites a file in place empties it before it writes, and
 //    a notification can come in between. An empty read of a file that held
 //    text therefore waits for the write's own notification, which follows at
@@ -61,11 +56,15 @@ struct ConfigInfo
 //    bindings. Several notifications for one write then cost one push.
 // Layout strings are always pushed: a document may rely on getting its own
 // write back.
+//
+// What the manager does on the road of an update is announced through the
+// signals below, for whoever wants to measure it; nothing listens in the suite.
 class InstrumentManager : public QObject
 {
     Q_OBJECT
 public:
-    explicit InstrumentManager(QObject *parent = nullptr);
+    // `fileService` is used for every read and write; it must outlive the manager.
+    explicit InstrumentManager(FileClass *fileService, QObject *parent = nullptr);
 
     // How long an empty read waits for the rest of an in-place rewrite; a
     // further empty read starts the wait again, up to kRewriteWaitLimit
@@ -74,31 +73,35 @@ public:
     static constexpr int kRewriteWaitLimit = 5;
     void setRewriteGraceMs(int ms) { m_rewriteGraceMs = ms; }
 
-    // Watches the exchange directory, which notices files that appear. When the
-    // directory does not exist yet it is watched from the moment it does.
+    // The plain design: one read and one push per notification, without the
+    // two refinements above. Off by default.
+    void setPlain(bool plain) { m_plain = plain; }
+    bool isPlain() const { return m_plain; }
+
+    // Called with every manager once it is constructed, so that a program
+    // built from the same start-up can attach to its signals (the benchmark's
+    // variant of the suite does). The suite sets none.
+    using CreationHook = void (*)(InstrumentManager *);
+    static void setCreationHook(CreationHook hook);
+
+    // Watches the exchange directory, from the moment it exists.
     void initializeConfigWatcher(const QString &directoryPath);
 
     // Remembers the lock file that is re-read on a change of any lock file,
     // follows it, and applies its state; creates it with "0" when missing.
     void initializeLock(const QString &lockFilePath);
 
-    // Registers a module window's document for its configuration and value
-    // files (names in the exchange directory) and shows the window.
-    void registerInstrument(ModuleWindow *screen, const QString &configFilePath,
-                            const QString &configPropertyName, const QString &configDefaultValues,
-                            const QStringList &valueFilesToWatch);
+    // Registers the document of a top-level window, hosted in `quickWidget`,
+    // for its configuration file and value files (names in the exchange
+    // directory), and shows the window.
+    void registerInstrument(QMainWindow *window, QQuickWidget *quickWidget,
+                            const QString &configFilePath, const QString &configPropertyName,
+                            const QString &configDefaultValues, const QStringList &valueFilesToWatch);
 
     // Registers an engine-hosted document and loads it.
     void registerInstrument(QQmlApplicationEngine *engine, const QString &configFilePath,
                             const QString &configPropertyName, const QString &configDefaultValues,
                             const QStringList &valueFilesToWatch, const QString &qmlFilePath);
-
-    // The window form for any top-level window that hosts its document in
-    // `quickWidget` (registerInstrument's window form is this with the module
-    // window's own quick widget).
-    void registerWidget(QMainWindow *window, QQuickWidget *quickWidget,
-                        const QString &configFilePath, const QString &configPropertyName,
-                        const QString &configDefaultValues, const QStringList &valueFilesToWatch);
 
     // Adds a window to those whose frames follow the lock flag.
     void registerWindow(QMainWindow *window);
@@ -106,16 +109,24 @@ public:
     // The file service used for every read and write.
     FileClass *fileService() const;
 
-private slots:
-    void onConfigFileChanged(const QString &path);
-    void onDirectoryChanged();
-    void onValuesFileChanged(const QString &path);
-    void onLockGeralFileChanged(const QString &path);
+signals:
+    // A followed file may have changed, and the manager has finished with it.
+    void notificationReceived(const QString &literalPath);
+    void notificationHandled(const QString &literalPath);
+    // A whole read of a file begins and ends (`text`: what it read).
+    void readStarted(const QString &literalPath);
+    void readFinished(const QString &literalPath, const QString &text);
+    // A text is set as a context property of a document (a quick widget or an
+    // engine); pushFinished comes once the document's bindings have run.
+    void pushStarted(QObject *recipient, const QString &propertyName);
+    void pushFinished(QObject *recipient, const QString &propertyName, const QString &text);
+    // A value text was not set: the document holds it already.
+    void pushSkipped(QObject *recipient, const QString &propertyName, const QString &text);
+    // A window was registered, just before it is shown.
+    void windowRegistered(QMainWindow *window, QQuickWidget *quickWidget);
 
 private:
-    // Literal path -> real path last watched (or looked for) under it.
-    using WatchTable = QHash<QString, QString>;
-
+    void onFileChanged(const QString &literalPath);
     void applyLockState(const QString &lockStatus);
     void pushConfig(const QString &literalPath);
     void pushValues(const QString &literalPath);
@@ -125,38 +136,21 @@ private:
     // the next notification brings the text first.
     bool readSettled(const QString &purpose, const QString &literalPath, QString *text,
                      const std::function<void()> &settle);
+    QString read(const QString &literalPath);
     void pushText(QObject *recipient, const QString &propertyName, const QString &text,
                   const QString &literalPath, bool skipIfHeld);
     void push(QObject *recipient, const QString &propertyName, const QString &text,
               const QString &literalPath);
 
-    // Watches `literalPath` in `watcher` when it exists as a file and is not
-    // watched yet; true when a watch was added now.
-    bool follow(QFileSystemWatcher &watcher, WatchTable &table, const QString &literalPath);
-    static QStringList literalsFor(const WatchTable &table, const QString &realPath);
-    // Watches the exchange directory (or, while it is missing, the nearest
-    // existing folder above it) and the folders of files not yet present.
-    void updateFolderWatch();
-    // Follows every registered file that has appeared since and pushes it.
-    void pickUpNewFiles();
-
-    QFileSystemWatcher m_configWatcher;
-    QFileSystemWatcher m_valuesWatcher;
-    QFileSystemWatcher m_lockGeralWatcher;
-    QFileSystemWatcher m_folderWatcher;
+    FileFollower m_follower;
     QHash<QString, QList<ConfigInfo>> m_configMap;
     QHash<QString, QList<QPointer<QObject>>> m_valuesMap;
+    QSet<QString> m_lockFiles; // a change of any of them re-applies m_lockGeralFilePath
     QList<QPointer<QMainWindow>> m_allScreens;
     QString m_lockGeralFilePath;
-    FileClass *fileClass = nullptr; // child of the manager
+    FileClass *const fileClass; // not owned
 
-    QString m_folderPath; // literal path given to initializeConfigWatcher
-    bool m_folderWatched = false;
-    WatchTable m_configFiles;
-    WatchTable m_valueFiles;
-    WatchTable m_lockFiles;
-
-    const bool m_plain; // RADOD_PLAIN_MANAGER=1: one read and one push per notification
+    bool m_plain = false;
     // Per purpose and file: a wait for the rest of a rewrite, and whether the
     // file was last read empty.
     QHash<QString, QTimer *> m_rewriteWaits; // timers are children of the manager

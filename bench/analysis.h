@@ -9,7 +9,7 @@
 
 #include <vector>
 
-// The suite's trace (Classes/benchtrace.h), read back.
+// The suite's trace (benchtrace.h), read back.
 struct TraceEvent
 {
     int kind = 0;

@@ -1,12 +1,14 @@
 // radod-bench: measures the suite end to end (bench/run.sh).
 //
-// Starts the real suite (radod-panels, all six windows, default layouts, a
-// fresh exchange folder) with its timing trace on, rewrites TimedProcessing.txt
-// and TPRadioAvionico.txt in place as a bridge does, at each rate for a while,
-// with the demo flight's moving values, and prints a table of latency, load,
-// start-up time and memory, for every platform and for both instrument-manager
-// designs: ours and the plain one (RADOD_PLAIN_MANAGER=1: one read and one push
-// per notification). Figures are printed, never asserted.
+// Starts the suite (radod-panels-bench: the suite's own start-up with the
+// timing trace attached, see suitetrace.cpp; all six windows, default
+// layouts, a fresh exchange folder) with its trace on, rewrites
+// TimedProcessing.txt and TPRadioAvionico.txt in place as a bridge does, at
+// each rate for a while, with the demo flight's moving values, and prints a
+// table of latency, load, start-up time and memory, for every platform and for
+// both instrument-manager designs: ours and the plain one
+// (RADOD_PLAIN_MANAGER=1: one read and one push per notification). Figures are
+// printed, never asserted.
 
 #include "analysis.h"
 #include "benchtrace.h"
@@ -565,7 +567,8 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Measures the Radod suite end to end and prints a table."));
     parser.addHelpOption();
-    const QCommandLineOption suiteOption(QStringLiteral("suite"), QStringLiteral("The suite's program."),
+    const QCommandLineOption suiteOption(QStringLiteral("suite"),
+                                         QStringLiteral("The suite's program with the trace (radod-panels-bench)."),
                                          QStringLiteral("path"));
     const QCommandLineOption secondsOption(QStringLiteral("seconds"), QStringLiteral("Seconds of updates at each rate (30)."),
                                            QStringLiteral("n"), QStringLiteral("30"));
@@ -592,7 +595,7 @@ int main(int argc, char *argv[])
 
     Bench bench;
     bench.suite = parser.isSet(suiteOption) ? parser.value(suiteOption)
-                                            : QCoreApplication::applicationDirPath() + QStringLiteral("/radod-panels");
+                                            : QCoreApplication::applicationDirPath() + QStringLiteral("/radod-panels-bench");
     bench.seconds = std::max(1.0, parser.value(secondsOption).toDouble());
     bench.rates.clear();
     for (const QString &r : parser.value(ratesOption).split(QLatin1Char(','), Qt::SkipEmptyParts)) {

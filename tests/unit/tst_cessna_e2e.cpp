@@ -78,6 +78,7 @@ private:
     void clickInLayoutWindow(QQuickItem *item);
 
     std::unique_ptr<support::Exchange> m_exchange;
+    FileClass m_files; // the one file service, as start-up makes it
     std::unique_ptr<InstrumentManager> m_manager;
     std::unique_ptr<Cessna> m_window;
 };
@@ -104,8 +105,8 @@ void tst_CessnaE2E::cleanup()
 void tst_CessnaE2E::start()
 {
     m_window.reset();
-    m_manager = std::make_unique<InstrumentManager>();
-    FileClass *files = m_manager->fileService();
+    m_manager = std::make_unique<InstrumentManager>(&m_files);
+    FileClass *files = &m_files;
     m_manager->initializeConfigWatcher(ExchangeDirectory::literalRoot());
     const QString lock = files->readTextFromFile(support::Exchange::literal(QStringLiteral("lock.txt")));
     m_manager->initializeLock(support::Exchange::literal(QStringLiteral("lockGeral.txt")));
@@ -114,8 +115,9 @@ void tst_CessnaE2E::start()
     const QString layout = files->readConfigFromFile(support::Exchange::literal(kConfig), defaultLayout());
     m_window = std::make_unique<Cessna>(values, lock, layout, files);
     m_window->setWindowTitle(QStringLiteral("Radod - Módulo Cessna"));
-    m_manager->registerInstrument(m_window.get(), support::Exchange::literal(kConfig), kLayoutProperty,
-                                  defaultLayout(), {QStringLiteral("TimedProcessing.txt"), QStringLiteral("lock.txt")});
+    m_manager->registerInstrument(m_window.get(), m_window->getQuickWidget(), support::Exchange::literal(kConfig),
+                                  kLayoutProperty, defaultLayout(),
+                                  {QStringLiteral("TimedProcessing.txt"), QStringLiteral("lock.txt")});
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     QTRY_VERIFY_WITH_TIMEOUT(panel() != nullptr, support::kTimeout);
 }

@@ -10,6 +10,7 @@
 #include <QQmlContext>
 #include <QQuickWidget>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QtTest>
 
 using support::kTimeout;
@@ -114,6 +115,7 @@ private:
     QString prop(const char *title, const char *name) const;
 
     std::unique_ptr<support::Exchange> m_ex;
+    std::unique_ptr<FileClass> m_files; // the one file service, as start-up makes it
     std::unique_ptr<InstrumentManager> m_manager;
     QList<QPointer<QMainWindow>> m_windows;
 };
@@ -128,7 +130,8 @@ void TestInstrumentManager::init()
 {
     capturedLog().clear();
     m_ex = std::make_unique<support::Exchange>();
-    m_manager = std::make_unique<InstrumentManager>();
+    m_files = std::make_unique<FileClass>();
+    m_manager = std::make_unique<InstrumentManager>(m_files.get());
 }
 
 void TestInstrumentManager::cleanup()
@@ -137,6 +140,7 @@ void TestInstrumentManager::cleanup()
         delete w.data();
     m_windows.clear();
     m_manager.reset();
+    m_files.reset();
     m_ex.reset();
 }
 
@@ -150,7 +154,13 @@ void TestInstrumentManager::startSuite(bool withLockFiles)
     m_manager->initializeLock(support::Exchange::literal(QStringLiteral("lockGeral.txt")));
     m_manager->initializeLock(support::Exchange::literal(QStringLiteral("lock.txt")));
     FileClass *files = m_manager->fileService();
-    QVERIFY(files);
+    QCOMPARE(files, m_files.get());
+    // Each window is announced with its document's widget, before it shows.
+    QList<QPair<QQuickWidget *, bool>> announced;
+    const auto announcement = connect(m_manager.get(), &InstrumentManager::windowRegistered, this,
+                                      [&announced](QMainWindow *window, QQuickWidget *quickWidget) {
+                                          announced.append({quickWidget, window->isVisible()});
+                                      });
     for (const Module &m : kModules) {
         const QString config = support::Exchange::literal(QLatin1String(m.configFile));
         const QString defaults = QStringLiteral("default-%1").arg(QLatin1String(m.configFile));
@@ -165,9 +175,12 @@ void TestInstrumentManager::startSuite(bool withLockFiles)
         const QStringList values = m.radio ? QStringList{QStringLiteral("TPRadioAvionico.txt")}
                                            : QStringList{QStringLiteral("TimedProcessing.txt"),
                                                          QStringLiteral("lock.txt")};
-        m_manager->registerWidget(w, quick, config, QLatin1String(m.property), defaults, values);
+        m_manager->registerInstrument(w, quick, config, QLatin1String(m.property), defaults, values);
         QVERIFY(w->isVisible());
+        QCOMPARE(announced.size(), 1);
+        QCOMPARE(announced.takeFirst(), qMakePair(quick, false));
     }
+    disconnect(announcement);
 }
 
 QMainWindow *TestInstrumentManager::window(const char *title) const
@@ -390,8 +403,8 @@ void TestInstrumentManager::folderCreatedAfterStartIsWatched()
 {
     QVERIFY(QDir(m_ex->root()).removeRecursively());
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Pasta de configurações não encontrada:")));
-    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("^Falhou ao abrir o arquivo para escrita:")));
-    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("^Falhou ao abrir o arquivo para escrita:")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Falhou ao abrir o arquivo para escrita:")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Falhou ao abrir o arquivo para escrita:")));
     // Start-up's first configuration read creates the folder.
     startSuite(/*withLockFiles=*/false);
     QVERIFY(QFileInfo(m_ex->root()).isDir());
@@ -413,7 +426,7 @@ void TestInstrumentManager::folderCreatedByAnotherProgramIsWatched()
     m_manager->initializeConfigWatcher(ExchangeDirectory::literalRoot());
     QMainWindow w;
     auto *quick = new QQuickWidget(&w);
-    m_manager->registerWidget(&w, quick, support::Exchange::literal(QStringLiteral("configEIS.txt")),
+    m_manager->registerInstrument(&w, quick, support::Exchange::literal(QStringLiteral("configEIS.txt")),
                               QStringLiteral("configStringEIS"), QString(), {QStringLiteral("TimedProcessing.txt")});
     QVERIFY(!QFileInfo::exists(m_ex->root()));
 
@@ -509,8 +522,7 @@ void TestInstrumentManager::engineFormLoadsAndFollows()
     QCOMPARE(m_ex->bytes(QStringLiteral("configEIS.txt")), QByteArray("0,0,800,600"));
     QCOMPARE(engine.rootObjects().size(), 1);
     QCOMPARE(engine.rootObjects().first()->property("layout").toString(), QStringLiteral("0,0,800,600"));
-    QCOMPARE(engine.rootContext()->contextProperty(QStringLiteral("fileclass")).value<QObject *>(),
-             m_manager->fileService());
+    QCOMPARE(engine.rootContext()->contextProperty(QStringLiteral("fileclass")).value<QObject *>(), m_files.get());
 
     QVERIFY(m_ex->writeInPlace(QStringLiteral("configEIS.txt"), "5,5,640,480"));
     QTRY_COMPARE_WITH_TIMEOUT(engine.rootObjects().first()->property("layout").toString(),
@@ -625,6 +637,12 @@ void TestInstrumentManager::furtherEmptyReadsExtendTheWait()
 void TestInstrumentManager::identicalValueTextIsNotPushedAgain()
 {
     startSuite();
+    QSignalSpy received(m_manager.get(), &InstrumentManager::notificationReceived);
+    QSignalSpy handled(m_manager.get(), &InstrumentManager::notificationHandled);
+    QSignalSpy readsStarted(m_manager.get(), &InstrumentManager::readStarted);
+    QSignalSpy reads(m_manager.get(), &InstrumentManager::readFinished);
+    QSignalSpy pushed(m_manager.get(), &InstrumentManager::pushFinished);
+    QSignalSpy skipped(m_manager.get(), &InstrumentManager::pushSkipped);
     QVERIFY(m_ex->writeInPlace(QStringLiteral("TimedProcessing.txt"), "1;2;3"));
     QTRY_COMPARE_WITH_TIMEOUT(prop("Caravan", "TimedProcessing"), QStringLiteral("1;2;3"), kTimeout);
     QTRY_COMPARE_WITH_TIMEOUT(pushedTo(QStringLiteral("TimedProcessing")).size(), 4, kTimeout);
@@ -639,6 +657,21 @@ void TestInstrumentManager::identicalValueTextIsNotPushedAgain()
     QTRY_COMPARE_WITH_TIMEOUT(prop("StandBy", "TimedProcessing"), QStringLiteral("1;2;4"), kTimeout);
     QCOMPARE(pushedTo(QStringLiteral("TimedProcessing")).size(), 8);
 
+    // All of it is announced: every push and every push left out, with its
+    // document and text, and each read and notification from start to end.
+    QCOMPARE(pushed.size(), 8);
+    QCOMPARE(pushed.last().at(0).value<QObject *>(), widget("StandBy"));
+    QCOMPARE(pushed.last().at(2).toString(), QStringLiteral("1;2;4"));
+    QVERIFY(skipped.size() >= 4);
+    for (const QList<QVariant> &skip : std::as_const(skipped)) {
+        QCOMPARE(skip.at(1).toString(), QStringLiteral("TimedProcessing"));
+        QCOMPARE(skip.at(2).toString(), QStringLiteral("1;2;3"));
+    }
+    QVERIFY(received.size() >= 4);
+    QCOMPARE(handled.size(), received.size());
+    QCOMPARE(readsStarted.size(), reads.size());
+    QCOMPARE(reads.last().at(1).toString(), QStringLiteral("1;2;4"));
+
     // Layout strings are set every time, identical or not.
     capturedLog().clear();
     for (int i = 0; i < 2; ++i) {
@@ -649,9 +682,7 @@ void TestInstrumentManager::identicalValueTextIsNotPushedAgain()
 
 void TestInstrumentManager::plainManagerPushesEveryRead()
 {
-    qputenv("RADOD_PLAIN_MANAGER", "1");
-    m_manager = std::make_unique<InstrumentManager>();
-    qunsetenv("RADOD_PLAIN_MANAGER");
+    m_manager->setPlain(true);
     startSuite();
     QVERIFY(m_ex->writeInPlace(QStringLiteral("TimedProcessing.txt"), "1;2;3"));
     QTRY_COMPARE_WITH_TIMEOUT(pushedTo(QStringLiteral("TimedProcessing")).size(), 4, kTimeout);

@@ -7,14 +7,18 @@ class QMainWindow;
 class QObject;
 class QQuickWidget;
 
-// Timing trace for the end-to-end benchmark (bench/).
+// Timing trace of the suite for the end-to-end benchmark (bench/).
 //
-// Off unless the environment variable RADOD_BENCH_TRACE names a file; then the
-// suite records, into a buffer allocated once at start, when each value-file
-// notification arrives, each read and each push to a document (with a hash of
-// the text, which identifies the write it came from), and every frame of every
-// registered window, and writes the trace into that file when the event loop
-// ends. When it is off, every hook is a test of one constant flag.
+// Recorded by the benchmark's variant of the suite (radod-panels-bench: the
+// suite's start-up with suitetrace.cpp, which attaches the trace to the
+// instrument manager's signals); the suite itself carries none of it.
+//
+// Off unless the environment variable RADOD_BENCH_TRACE names a file; then it
+// records, into a buffer allocated once at start, when each notification of a
+// followed file arrives and is handled, each read and each push to a document
+// (with a hash of the text, which identifies the write it came from), and
+// every frame of every registered window, and writes the trace into that file
+// when the event loop ends.
 //
 // Times are nanoseconds of the monotonic clock (std::chrono::steady_clock:
 // CLOCK_MONOTONIC on Linux, QueryPerformanceCounter on Windows), which the
@@ -36,8 +40,8 @@ class BenchTrace
 {
 public:
     enum Kind : qint16 {
-        Notify = 1,   // a watcher reported a value file
-        Read = 2,     // the manager read it (t0..t1)
+        Notify = 1,   // the manager was told a followed file changed
+        Read = 2,     // the manager read a file (t0..t1)
         Push = 3,     // a text was set on a document (t0..t1, bindings included)
         Skip = 4,     // a push left out: the document already holds that text
         Sync = 5,     // a frame of a window began: aux = hash of the text it shows

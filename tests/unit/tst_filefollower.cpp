@@ -1,0 +1,172 @@
+// Following files whatever their writers do: every change must be reported,
+// under the literal path, and the file must stay followed afterwards.
+#include "filefollower.h"
+#include "servicetestsupport.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+using support::kTimeout;
+
+namespace {
+
+const QString kName = QStringLiteral("TimedProcessing.txt");
+
+} // namespace
+
+class TestFileFollower : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void changesOfAnExistingFile_data();
+    void changesOfAnExistingFile();
+    void fileAppearingLater_data();
+    void fileAppearingLater();
+    void folderWatchedFromTheMomentItExists();
+
+private:
+    // Reports of the followed file so far; fails on a report of another path.
+    int reports() const;
+    // Writes in place and waits for the report: the file is (still) watched.
+    void expectFollowedInPlace(const QByteArray &text);
+
+    std::unique_ptr<support::Exchange> m_ex;
+    std::unique_ptr<FileFollower> m_follower;
+    std::unique_ptr<QSignalSpy> m_changed;
+};
+
+void TestFileFollower::init()
+{
+    m_ex = std::make_unique<support::Exchange>();
+    m_follower = std::make_unique<FileFollower>();
+    m_changed = std::make_unique<QSignalSpy>(m_follower.get(), &FileFollower::fileChanged);
+}
+
+void TestFileFollower::cleanup()
+{
+    m_changed.reset();
+    m_follower.reset();
+    m_ex.reset();
+}
+
+int TestFileFollower::reports() const
+{
+    for (const QList<QVariant> &report : std::as_const(*m_changed)) {
+        if (report.at(0).toString() != support::Exchange::literal(kName))
+            return -1;
+    }
+    return int(m_changed->size());
+}
+
+void TestFileFollower::expectFollowedInPlace(const QByteArray &text)
+{
+    const int before = reports();
+    QVERIFY(m_ex->writeInPlace(kName, text));
+    QTRY_VERIFY_WITH_TIMEOUT(reports() > before, kTimeout);
+}
+
+void TestFileFollower::changesOfAnExistingFile_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("rewritten in place") << "in place";
+    QTest::newRow("replaced by a file renamed over it") << "replace";
+    QTest::newRow("deleted and written again") << "delete";
+}
+
+void TestFileFollower::changesOfAnExistingFile()
+{
+    QFETCH(QString, how);
+    QVERIFY(m_ex->writeInPlace(kName, "0"));
+    m_follower->followFile(support::Exchange::literal(kName));
+    QTest::qWait(100);
+    QCOMPARE(reports(), 0); // following is not a change
+
+    // Three times: a writer that ended the watch must not end the following.
+    for (int i = 1; i <= 3; ++i) {
+        const QByteArray text = QByteArray::number(i);
+        const int before = reports();
+        if (how == QLatin1String("in place")) {
+            QVERIFY(m_ex->writeInPlace(kName, text));
+        } else if (how == QLatin1String("replace")) {
+            QVERIFY(m_ex->replace(kName, text));
+        } else {
+            QVERIFY(m_ex->remove(kName));
+            QTRY_VERIFY_WITH_TIMEOUT(reports() > before, kTimeout); // the removal is a change too
+            QVERIFY(m_ex->writeInPlace(kName, text));
+            QTRY_VERIFY_WITH_TIMEOUT(reports() > before + 1, kTimeout);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(reports() > before, kTimeout);
+        // The report is not merely of the folder: the new file is watched.
+        expectFollowedInPlace(text + "+");
+    }
+}
+
+void TestFileFollower::fileAppearingLater_data()
+{
+    QTest::addColumn<QString>("writtenAs");
+    QTest::newRow("same name") << kName;
+    QTest::newRow("other letter case") << kName.toUpper();
+}
+
+void TestFileFollower::fileAppearingLater()
+{
+    QFETCH(QString, writtenAs);
+    m_follower->followFile(support::Exchange::literal(kName));
+
+    // Other files and a folder of the file's name are not it.
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("other.txt"), "x"));
+    QVERIFY(QDir(m_ex->root()).mkdir(kName));
+    QTest::qWait(200);
+    QCOMPARE(reports(), 0);
+    QVERIFY(QDir(m_ex->root()).rmdir(kName));
+
+    QVERIFY(m_ex->writeInPlace(writtenAs, "first"));
+    QTRY_COMPARE_WITH_TIMEOUT(reports(), 1, kTimeout);
+    // From then on it is watched, and its folder's other changes do not
+    // report it again.
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("other.txt"), "y"));
+    QVERIFY(m_ex->remove(QStringLiteral("other.txt")));
+    QTest::qWait(200);
+    QCOMPARE(reports(), 1);
+    const int before = reports();
+    QVERIFY(m_ex->writeInPlace(writtenAs, "second"));
+    QTRY_VERIFY_WITH_TIMEOUT(reports() > before, kTimeout);
+}
+
+void TestFileFollower::folderWatchedFromTheMomentItExists()
+{
+    // Not even the exchange folder, nor the one above it, exists yet.
+    const QString above = QFileInfo(m_ex->root()).absolutePath();
+    QVERIFY(QDir(above).removeRecursively());
+    QSignalSpy folder(m_follower.get(), &FileFollower::folderWatched);
+    m_follower->followFolder(ExchangeDirectory::literalRoot());
+    m_follower->followFile(support::Exchange::literal(kName));
+    QCOMPARE(folder.size(), 0);
+
+    QVERIFY(QDir().mkpath(above));
+    QVERIFY(QDir().mkpath(m_ex->root()));
+    QTRY_COMPARE_WITH_TIMEOUT(folder.size(), 1, kTimeout);
+    QCOMPARE(folder.first().at(0).toString(), ExchangeDirectory::literalRoot());
+    QVERIFY(folder.first().at(1).toBool());
+
+    QVERIFY(m_ex->writeInPlace(kName, "first"));
+    QTRY_COMPARE_WITH_TIMEOUT(reports(), 1, kTimeout);
+    expectFollowedInPlace("second");
+
+    // Removed with the folder and created again: followed again.
+    QVERIFY(QDir(m_ex->root()).removeRecursively());
+    QTRY_VERIFY_WITH_TIMEOUT(reports() >= 3, kTimeout);
+    QVERIFY(QDir().mkpath(m_ex->root()));
+    QTRY_COMPARE_WITH_TIMEOUT(folder.size(), 2, kTimeout);
+    const int before = reports();
+    QVERIFY(m_ex->replace(kName, "third"));
+    QTRY_VERIFY_WITH_TIMEOUT(reports() > before, kTimeout);
+    expectFollowedInPlace("fourth");
+}
+
+QTEST_MAIN(TestFileFollower)
+#include "tst_filefollower.moc"
