@@ -1,7 +1,7 @@
 import QtQuick
 
 // Round engine dial of the Baron: the gauge's backdrop, the needles the gauge
-// puts in it, and the centre cap over the needles' roots. Mounted in each
+// declares in it, and the centre cap over the needles' roots. Mounted in each
 // engine gauge's folder, so that image names are that folder's own files.
 Item {
     id: dial
@@ -10,21 +10,22 @@ Item {
 
     property url backdrop
     property url cap: "engine_center.png"
-    default property alias needles: needleLayer.data
+    // The gauge's needles are its own children, drawn between the backdrop
+    // (below every child) and the cap (above every child); a panel's handle
+    // on the gauge is a child of the gauge too.
+    readonly property real backdropZ: -1
+    readonly property real capZ: 1
 
     Image {
         objectName: "face"
+        z: dial.backdropZ
         source: dial.backdrop
-        width: 210
-        height: 210
-    }
-    Item {
-        id: needleLayer
         width: 210
         height: 210
     }
     Image {
         objectName: "cap"
+        z: dial.capZ
         source: dial.cap
         x: 80
         y: 80

@@ -21,6 +21,9 @@ Item {
                 {tag: "StandBy", picture: "qrc:/Cessna/StandBy/preview/PreviewStby.qml",
                  menu: "qrc:/Cessna/StandBy/StandByConfig/StandByConfigMenu.qml",
                  png: "qrc:/Cessna/StandBy/images/previewStby.png"},
+                {tag: "Baron", picture: "qrc:/Baron/preview/PreviewBaron.qml",
+                 menu: "qrc:/Baron/BaronConfig/BaronConfig.qml",
+                 png: "qrc:/Baron/images/baronPreview.png"},
                 {tag: "Caravan", picture: "qrc:/Caravan/preview/PreviewCaravan.qml",
                  menu: "qrc:/Caravan/CaravanConfig/CaravanConfig.qml",
                  png: "qrc:/Caravan/images/caravan_preview.png"},
@@ -55,6 +58,8 @@ Item {
             // Each gauge's picture in the preview's frame.
             const boxes = panel.slotHandles.map(handle => {
                 const g = handle.gauge
+                if (!g.visible)
+                    return Qt.rect(0, 0, 0, 0)
                 // The compass draws only the tape's window at its left.
                 const a = g.mapToItem(picture, 0, 0), b = g.mapToItem(picture, handle.width, handle.height)
                 const k = picture.pixelsPerUnit
