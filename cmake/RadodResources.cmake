@@ -159,7 +159,8 @@ function(radod_finish_resources)
         file(GLOB _artwork_inputs CONFIGURE_DEPENDS
             "${CMAKE_SOURCE_DIR}/Cessna/Instrumentos/*/*.js" "${CMAKE_SOURCE_DIR}/Classes/*.js"
             "${CMAKE_SOURCE_DIR}/Baron/instrumentos/*/*.js"
-            "${CMAKE_SOURCE_DIR}/Caravan/instrumentos/*/*.js")
+            "${CMAKE_SOURCE_DIR}/Caravan/instrumentos/*/*.js"
+            "${CMAKE_SOURCE_DIR}/Caravan/G1000/*/*.js")
         # The list of images the resource tree expects: the generator draws a
         # loud stand-in for any it has no description of (and says so), so that
         # the build stays whole; tests/unit/tst_artwork fails on such gaps.

@@ -18,14 +18,13 @@ namespace {
 
 // Vector layers: the description drawn into an SVG whose view box is the
 // layer's own units, so that it shows the same at any size it is rasterised at.
-// Its width and height are the layer's units in pixels (mm at 90 dpi, as Qt's
-// SVG renderer reads them).
+// It states no width and height of its own: its natural size is then the view
+// box, exactly (a size in millimetres, all QSvgGenerator writes, comes back a
+// hair smaller and is cut to a pixel less).
 bool writeSvg(const art::ImageSpec &spec, const QString &target)
 {
     QSvgGenerator svg;
     svg.setFileName(target);
-    svg.setResolution(90);
-    svg.setSize(spec.size.toSize());
     svg.setViewBox(QRectF(QPointF(0, 0), spec.size));
     svg.setTitle(QFileInfo(target).completeBaseName());
     QPainter p;
