@@ -7,6 +7,10 @@
 #   RADOD_DEMO_BRIDGE=0 scripts/run.sh     the suite alone, for a real bridge
 #   RADOD_BRIDGE_ARGS="--rate 10 --from 5:00" scripts/run.sh
 #                                          options for the demo bridge
+#   RADOD_BRIDGE_MODE=flightgear scripts/run.sh
+#                                          the suite following FlightGear (see
+#                                          README.md); RADOD_BRIDGE_ARGS holds
+#                                          its options, e.g. "--listen 0.0.0.0:5705"
 # Arguments are passed on to the suite.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -39,19 +43,27 @@ trap cleanup EXIT
 trap 'on_signal 130' INT
 trap 'on_signal 143' TERM
 
+bridge_mode=${RADOD_BRIDGE_MODE:-demo}
+case "$bridge_mode" in
+  demo|flightgear) ;;
+  *) echo "run.sh: RADOD_BRIDGE_MODE is demo or flightgear, not '$bridge_mode'" >&2; exit 2 ;;
+esac
 if [ "${RADOD_DEMO_BRIDGE:-1}" != 0 ]; then
   marker=$(mktemp)
   # shellcheck disable=SC2086  # the options are split into words on purpose
-  "$BUILD_DIR/bin/radod-bridge" demo --exchange "$RADOD_EXCHANGE_DIR" ${RADOD_BRIDGE_ARGS:-} &
+  "$BUILD_DIR/bin/radod-bridge" "$bridge_mode" --exchange "$RADOD_EXCHANGE_DIR" ${RADOD_BRIDGE_ARGS:-} &
   bridge_pid=$!
   # Wait for the bridge's first update, so that the suite starts on live
-  # value files; a bridge that gives up has said why.
-  for _ in $(seq 100); do
+  # value files; a bridge that gives up has said why. FlightGear may start
+  # later: that bridge is only given a moment to refuse its options.
+  tries=100
+  if [ "$bridge_mode" = flightgear ]; then tries=10; fi
+  for _ in $(seq "$tries"); do
     if ! kill -0 "$bridge_pid" 2>/dev/null; then
       status=0
       wait "$bridge_pid" || status=$?
       bridge_pid=""
-      echo "run.sh: the demo bridge stopped (exit status $status); see its message above" >&2
+      echo "run.sh: the $bridge_mode bridge stopped (exit status $status); see its message above" >&2
       exit $(( status == 0 ? 1 : status ))
     fi
     if [ "$RADOD_EXCHANGE_DIR/TimedProcessing.txt" -nt "$marker" ]; then

@@ -344,6 +344,10 @@ private slots:
         QTest::newRow("unknown option") << QStringList{QStringLiteral("--bogus")} << 2 << "bogus";
         QTest::newRow("record without its file") << QStringList{QStringLiteral("record")} << 2 << "needs the recording file";
         QTest::newRow("extra argument") << QStringList{QStringLiteral("demo"), QStringLiteral("more")} << 2 << "unexpected argument";
+        QTest::newRow("listen without a port") << QStringList{QStringLiteral("flightgear"), QStringLiteral("--listen"), QStringLiteral("localhost")} << 2 << "--listen";
+        QTest::newRow("listen on port 0") << QStringList{QStringLiteral("flightgear"), QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0")} << 2 << "--listen";
+        QTest::newRow("listen on no address") << QStringList{QStringLiteral("flightgear"), QStringLiteral("--listen"), QStringLiteral("300.1.1.1:5705")} << 2 << "--listen";
+        QTest::newRow("flightgear into a missing folder") << QStringList{QStringLiteral("flightgear"), QStringLiteral("--exchange"), missing} << 1 << "does not exist";
 #ifdef Q_OS_LINUX
         // A folder nobody can write into, not even root.
         QTest::newRow("unwritable exchange folder") << QStringList{QStringLiteral("--exchange"), QStringLiteral("/proc")} << 1 << "cannot write";
@@ -367,7 +371,8 @@ private slots:
     {
         const Result r = run({QStringLiteral("--help")});
         QCOMPARE(r.code, 0);
-        for (const char *word : {"demo", "record", "replay", "--exchange", "--rate", "--atomic", "--loop"})
+        for (const char *word : {"demo", "record", "replay", "flightgear", "--exchange", "--rate", "--atomic", "--loop", "--listen",
+                                 "--generic=socket,out,30,127.0.0.1,5705,udp,radod-flightgear"})
             QVERIFY2(r.out.contains(QLatin1String(word)), word);
     }
 };

@@ -6,8 +6,10 @@
 //   radod-bridge record FILE   records what another bridge writes
 //   radod-bridge replay FILE   writes a recording back with its timing
 //   radod-bridge dump          prints the flight's vectors (no files written)
+//   radod-bridge flightgear    writes what FlightGear sends over UDP
 
 #include "exchangedirectory.h"
+#include "flightgear.h"
 #include "flightmodel.h"
 #include "pacer.h"
 #include "recording.h"
@@ -20,9 +22,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
+#include <QHostAddress>
 #include <QTextStream>
 #include <QTimer>
+#include <QUdpSocket>
 
+#include <algorithm>
 #include <csignal>
 #include <cmath>
 #include <functional>
@@ -30,6 +35,12 @@
 namespace {
 
 enum ExitCode { Success = 0, Failure = 1, Usage = 2 };
+
+// Where the FlightGear mode listens by default, and the rate asked of FlightGear.
+constexpr quint16 kFlightGearPort = 5705;
+constexpr int kFlightGearRate = 30;
+// Records that stop for this long are reported (once, until they resume).
+constexpr double kFlightGearSilenceMs = 2000;
 
 volatile std::sig_atomic_t g_stopRequested = 0;
 
@@ -173,7 +184,16 @@ struct Options
     bool loop = false;
     ValueWriter::Mode writeMode = ValueWriter::InPlace;
     QString flightFile;
+    QHostAddress listenAddress = QHostAddress(QHostAddress::LocalHost);
+    quint16 listenPort = kFlightGearPort;
 };
+
+// FlightGear's option that sends the protocol's records to `host`:`port`.
+QString flightGearOption(const QString &host, quint16 port)
+{
+    return QStringLiteral("--generic=socket,out,%1,%2,%3,udp,%4")
+        .arg(kFlightGearRate).arg(host).arg(port).arg(FlightGearProtocol::name());
+}
 
 bool loadFlight(const Options &opt, FlightModel *model, QString *error)
 {
@@ -378,6 +398,129 @@ int runDump(const Options &opt)
     return Success;
 }
 
+int runFlightGear(QCoreApplication &app, const Options &opt)
+{
+    if (FlightGearProtocol::builtIn().fields().empty())
+        return complain(Failure, QStringLiteral("the FlightGear protocol is missing from this build"));
+    QString folder, error;
+    if (!checkExchangeFolder(&folder, &error))
+        return complain(Failure, error);
+    QUdpSocket socket;
+    const QString where = QStringLiteral("%1:%2").arg(opt.listenAddress.toString()).arg(opt.listenPort);
+    // Not shared: a second bridge on the same port would take half the records.
+    if (!socket.bind(opt.listenAddress, opt.listenPort, QAbstractSocket::DontShareAddress))
+        return complain(Failure, QStringLiteral("cannot listen on %1: %2").arg(where, socket.errorString()));
+
+    FlightGearRecords records;
+    ExchangeWriter writer(opt.writeMode);
+    Pacer clock;
+    clock.start();
+    int exitCode = Success;
+    double lastRecordMs = -1;
+    bool silent = false;
+    // What was dropped, each kind said once and counted at the end.
+    qint64 notRecords = 0, outOfOrder = 0, recordsWithBadFields = 0;
+
+    auto takeDatagram = [&](const QByteArray &datagram) {
+        bool taken = false;
+        for (const QByteArray &line : datagram.split('\n')) {
+            if (line.trimmed().isEmpty())
+                continue;
+            switch (records.take(line)) {
+            case FlightGearRecords::Taken:
+                taken = true;
+                if (records.badFields() > 0 && recordsWithBadFields++ == 0)
+                    complain(0, QStringLiteral("a record with %1 missing or unreadable fields: they keep their last values "
+                                               "(the protocol file FlightGear uses may be another version than this program's)")
+                                    .arg(records.badFields()));
+                break;
+            case FlightGearRecords::NotARecord:
+                if (notRecords++ == 0)
+                    complain(0, QStringLiteral("ignoring data that does not start with %1 (is FlightGear sending the %2 protocol?)")
+                                    .arg(QString::fromLatin1(FlightGearProtocol::versionWord()), FlightGearProtocol::name()));
+                break;
+            case FlightGearRecords::OutOfOrder:
+                ++outOfOrder;
+                break;
+            }
+        }
+        return taken;
+    };
+
+    QObject::connect(&socket, &QUdpSocket::readyRead, &app, [&]() {
+        bool taken = false;
+        while (socket.hasPendingDatagrams()) {
+            const qint64 size = socket.pendingDatagramSize();
+            QByteArray datagram(int(std::clamp<qint64>(size, 0, 65536)), Qt::Uninitialized);
+            const qint64 read = socket.readDatagram(datagram.data(), datagram.size());
+            if (read <= 0)
+                continue;
+            datagram.truncate(int(read));
+            taken = takeDatagram(datagram) || taken;
+        }
+        if (!taken || exitCode != Success)
+            return;
+        const double now = clock.elapsedMs();
+        if (lastRecordMs < 0)
+            out() << "radod-bridge: FlightGear's records arrive (" << records.text(QStringLiteral("aircraft")) << ")" << Qt::endl;
+        else if (silent)
+            out() << "radod-bridge: FlightGear's records arrive again" << Qt::endl;
+        silent = false;
+        lastRecordMs = now;
+        const FlightGearVectors vectors = flightGearVectors(records);
+        if (!writer.write(0, vectors.values.join(QLatin1Char(';')).toUtf8(), now)
+            || !writer.write(1, vectors.radio.join(QLatin1Char(';')).toUtf8(), now)) {
+            exitCode = Failure;
+            app.exit(Failure);
+        }
+    });
+    QTimer silence;
+    QObject::connect(&silence, &QTimer::timeout, &app, [&]() {
+        if (lastRecordMs >= 0 && !silent && clock.elapsedMs() - lastRecordMs >= kFlightGearSilenceMs) {
+            silent = true;
+            out() << "radod-bridge: no records from FlightGear for " << kFlightGearSilenceMs / 1000
+                  << " s; the value files keep their last values" << Qt::endl;
+        }
+    });
+    silence.start(250);
+    watchForStop(app, opt.stopAfter, [&]() { return clock.elapsedMs(); }, [&]() { app.quit(); });
+
+    const bool anyAddress = opt.listenAddress == QHostAddress::Any || opt.listenAddress == QHostAddress::AnyIPv4
+                            || opt.listenAddress == QHostAddress::AnyIPv6;
+    out() << "radod-bridge: listening for FlightGear on " << where << ", writing into "
+          << QDir::toNativeSeparators(folder) << (opt.writeMode == ValueWriter::Atomic ? " (atomic replace)" : " (in place)")
+          << "\nradod-bridge: start FlightGear with "
+          << flightGearOption(anyAddress ? QStringLiteral("ADDRESS-OF-THIS-PC") : opt.listenAddress.toString(), opt.listenPort)
+          << Qt::endl;
+    const int code = app.exec();
+    out() << "radod-bridge: " << records.taken() << " records taken";
+    if (notRecords + outOfOrder + recordsWithBadFields > 0)
+        out() << " (" << recordsWithBadFields << " with bad fields), " << notRecords << " ignored, " << outOfOrder
+              << " out of order";
+    out() << Qt::endl;
+    return exitCode != Success ? exitCode : code;
+}
+
+// "PORT", "ADDRESS:PORT" or "[IPv6]:PORT".
+bool parseListen(const QString &text, QHostAddress *address, quint16 *port)
+{
+    const int colon = text.lastIndexOf(QLatin1Char(':'));
+    QString host = colon < 0 ? QString() : text.left(colon);
+    const QString portText = colon < 0 ? text : text.mid(colon + 1);
+    bool ok = false;
+    const uint p = portText.toUInt(&ok);
+    if (!ok || p == 0 || p > 65535)
+        return false;
+    if (host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']')))
+        host = host.mid(1, host.size() - 2);
+    QHostAddress a(QHostAddress::LocalHost);
+    if (!host.isEmpty() && !a.setAddress(host))
+        return false;
+    *address = a;
+    *port = quint16(p);
+    return true;
+}
+
 bool parsePositive(const QString &text, double *value, double most = 1e12)
 {
     bool ok = false;
@@ -396,15 +539,19 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("radod-bridge"));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QString(
         "Writes TimedProcessing.txt and TPRadioAvionico.txt into the exchange folder like a simulator bridge.\n\n"
         "Modes:\n"
         "  demo             play the built-in flight in real time, looped (default)\n"
         "  record FILE      append every new content of the two value files to FILE\n"
         "  replay FILE      write a recording back with its original timing\n"
-        "  dump             print the flight's vectors, one line per step, and write nothing"));
+        "  dump             print the flight's vectors, one line per step, and write nothing\n"
+        "  flightgear       write what FlightGear sends: copy radod-flightgear.xml (beside this program)\n"
+        "                   into FlightGear's Protocol folder and start FlightGear with\n"
+        "                   %1"));
+    parser.setApplicationDescription(parser.applicationDescription().arg(flightGearOption(QStringLiteral("127.0.0.1"), kFlightGearPort)));
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("mode"), QStringLiteral("demo, record, replay or dump"), QStringLiteral("[mode]"));
+    parser.addPositionalArgument(QStringLiteral("mode"), QStringLiteral("demo, record, replay, dump or flightgear"), QStringLiteral("[mode]"));
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("the recording (record, replay)"), QStringLiteral("[file]"));
     const QCommandLineOption exchangeOpt(QStringLiteral("exchange"),
         QStringLiteral("Exchange folder (default: RADOD_EXCHANGE_DIR, else ~/Radod/instrumentos; C:\\Radod\\instrumentos on Windows)."),
@@ -424,7 +571,11 @@ int main(int argc, char *argv[])
     const QCommandLineOption loopOpt(QStringLiteral("loop"), QStringLiteral("replay: start again at the end."));
     const QCommandLineOption stopOpt(QStringLiteral("stop-after"), QStringLiteral("Stop after this many seconds."),
                                      QStringLiteral("seconds"));
-    parser.addOptions({exchangeOpt, rateOpt, atomicOpt, flightOpt, fromOpt, toOpt, stepOpt, loopOpt, stopOpt});
+    const QCommandLineOption listenOpt(QStringLiteral("listen"),
+        QStringLiteral("flightgear: where to receive FlightGear's records, [ADDRESS:]PORT (default 127.0.0.1:%1; "
+                       "0.0.0.0:PORT for FlightGear on another computer).").arg(kFlightGearPort),
+        QStringLiteral("address:port"));
+    parser.addOptions({exchangeOpt, rateOpt, atomicOpt, flightOpt, fromOpt, toOpt, stepOpt, loopOpt, stopOpt, listenOpt});
 
     if (!parser.parse(QCoreApplication::arguments()))
         return complain(Usage, parser.errorText() + QStringLiteral(" (see --help)"));
@@ -437,8 +588,8 @@ int main(int argc, char *argv[])
     const QStringList args = parser.positionalArguments();
     const QString mode = args.isEmpty() ? QStringLiteral("demo") : args.first();
     const bool needsFile = mode == QLatin1String("record") || mode == QLatin1String("replay");
-    if (mode != QLatin1String("demo") && mode != QLatin1String("dump") && !needsFile)
-        return complain(Usage, QStringLiteral("unknown mode '%1': use demo, record, replay or dump").arg(mode));
+    if (mode != QLatin1String("demo") && mode != QLatin1String("dump") && mode != QLatin1String("flightgear") && !needsFile)
+        return complain(Usage, QStringLiteral("unknown mode '%1': use demo, record, replay, dump or flightgear").arg(mode));
     if (needsFile && args.size() < 2)
         return complain(Usage, QStringLiteral("%1 needs the recording file: radod-bridge %1 FILE").arg(mode));
     if (args.size() > (needsFile ? 2 : 1))
@@ -456,6 +607,9 @@ int main(int argc, char *argv[])
         return complain(Usage, QStringLiteral("--from takes a time such as 90 or 1:30, not '%1'").arg(parser.value(fromOpt)));
     if (parser.isSet(toOpt) && !FlightModel::parseTime(parser.value(toOpt), &opt.to))
         return complain(Usage, QStringLiteral("--to takes a time such as 90 or 1:30, not '%1'").arg(parser.value(toOpt)));
+    if (parser.isSet(listenOpt) && !parseListen(parser.value(listenOpt), &opt.listenAddress, &opt.listenPort))
+        return complain(Usage, QStringLiteral("--listen takes [ADDRESS:]PORT, such as 5705 or 0.0.0.0:5705, not '%1'")
+                                   .arg(parser.value(listenOpt)));
     opt.loop = parser.isSet(loopOpt);
     opt.writeMode = parser.isSet(atomicOpt) ? ValueWriter::Atomic : ValueWriter::InPlace;
     opt.flightFile = parser.value(flightOpt);
@@ -472,5 +626,7 @@ int main(int argc, char *argv[])
         return runRecord(app, opt, args.at(1));
     if (mode == QLatin1String("replay"))
         return runReplay(app, opt, args.at(1));
+    if (mode == QLatin1String("flightgear"))
+        return runFlightGear(app, opt);
     return runDemo(app, opt);
 }
