@@ -404,8 +404,9 @@ FlightGearVectors flightGearVectors(const FlightGearRecords &r)
     const bool master = f("master");
     const bool avionics = f("avionics");
     const bool pitotHeat = f("pitotHeat");
-    const double gallonsLeft = c172 ? n("c172Fuel0") : n("tankGal0");
-    const double gallonsRight = c172 ? n("c172Fuel1") : n("tankGal1");
+    // The 172P's fuel gauges read their own indicated levels, in gallons.
+    const double fuelLeft = c172 ? n("c172Fuel0") * kLitresPerGallon * density("density0") / 1000 : n("tankKg0");
+    const double fuelRight = c172 ? n("c172Fuel1") * kLitresPerGallon * density("density1") / 1000 : n("tankKg1");
     const bool lowVolts = c172 ? f("c172LowVolts") : volts > 0 && amps < 0;
     const double slip = std::clamp(n("slip") * kBallDegPerUnit, -kBallStopDeg, kBallStopDeg);
     const int hour = ((int(n("utcHour")) - kClockAheadHours) % 24 + 24) % 24;
@@ -431,8 +432,8 @@ FlightGearVectors flightGearVectors(const FlightGearRecords &r)
     v.reserve(107);
     v << fixed(celsius(e1.oilF), 1)                             // 0 oil temperature, degrees C
       << fixed(e1.oilPsi, 1)                                    // 1 oil pressure, psi
-      << fixed(n("tankKg0"), 2)                                 // 2 left tank, kg
-      << fixed(n("tankKg1"), 2)                                 // 3 right tank, kg
+      << fixed(fuelLeft, 2)                                     // 2 left tank, kg
+      << fixed(fuelRight, 2)                                    // 3 right tank, kg
       << fixed(n("oat"), 1)                                     // 4 outside air, degrees C
       << QString::number(int(n("utcMinute")))                   // 5 clock minutes
       << QString::number(hour)                                  // 6 clock hours (shown three ahead: UTC)
@@ -469,15 +470,15 @@ FlightGearVectors flightGearVectors(const FlightGearRecords &r)
       << flag(e1.oilPsi < kLowOilPsi)                           // 37
       << fixed(n("suction"), 2)                                 // 38 vacuum (one pump)
       << fixed(n("suction"), 2)                                 // 39
-      << fixed(gallonsLeft, 2)                                  // 40 low-fuel sensor, US gal
-      << fixed(gallonsRight, 2)                                 // 41
+      << fixed(fuelLeft, 2)                                     // 40 low-fuel sensor, kg
+      << fixed(fuelRight, 2)                                    // 41
       << QStringLiteral("0")                                    // 42 lamp test
       << fixed(n("compass"), 1)                                 // 43 magnetic compass
       << flag(f("outer")) << flag(f("middle")) << flag(f("inner")) // 44-46 markers
       << fixed(volts, 2)                                        // 47 bus voltage
       << fixed(e1.manifold, 2)                                  // 48 manifold, inHg
       << fixed(n("suction"), 2)                                 // 49 suction
-      << fixed(n("trim"), 3)                                    // 50 elevator trim
+      << fixed(-n("trim"), 3)                                   // 50 elevator trim, positive nose up
       << fixed(n("flaps"), 3)                                   // 51 flaps, 0 to 1
       << fixed(n("agl"), 1)                                     // 52 height above ground (not read)
       << QString::number(nav1.toFrom)                           // 53 HSI to/from
@@ -517,7 +518,7 @@ FlightGearVectors flightGearVectors(const FlightGearRecords &r)
       << QStringLiteral("0")                                    // 92 G1000 reference page closed
       << QStringLiteral("PFD - PFD")                            // 93
       << QStringLiteral("NAV - DEFAULT NAV")                    // 94
-      << fixed(n("tankKg0") + n("tankKg1"), 2)                  // 95 total fuel (not read)
+      << fixed(fuelLeft + fuelRight, 2)                         // 95 total fuel (not read)
       << QStringLiteral("0") << QStringLiteral("0") << QStringLiteral("0") // 96-98
       << fixed(e2.manifold, 2)                                  // 99
       << whole(e2.rpm)                                          // 100
