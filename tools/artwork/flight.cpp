@@ -525,12 +525,21 @@ RADOD_ARTWORK("Cessna/Instrumentos/Heading/heading4.png", kGauge, [](QPainter &p
 
 namespace {
 const QString kTurnScale = QStringLiteral("Cessna/Instrumentos/TurnSlip/TurnSlipScale.js");
-// The ball tube: centred on the ball's rest position (98..114, 135..155).
-const QRectF kTube(60, 134, 92, 22);
+double turnScale(const char *name)
+{
+    return script(kTurnScale).property(QLatin1String(name)).toNumber();
+}
 
 double standardRateTilt()
 {
-    return script(kTurnScale).property(QStringLiteral("standardRateTilt")).toNumber();
+    return turnScale("standardRateTilt");
+}
+
+// The ball tube, as the gauge's script stops the ball in it; its ends are
+// rounded to half its height.
+QRectF ballTube()
+{
+    return {turnScale("tubeX"), turnScale("tubeY"), turnScale("tubeWidth"), turnScale("tubeHeight")};
 }
 } // namespace
 
@@ -557,17 +566,18 @@ RADOD_ARTWORK("Cessna/Instrumentos/TurnSlip/turnslip.png", kGauge, [](QPainter &
     label(p, QPointF(80, 72), QStringLiteral("ELEC."), 4, QColor(200, 200, 196), Typeface::Cockpit);
     // The tube: ivory fluid behind the ball, a dark frame and two wires one
     // ball-width apart around its rest position (x = 106).
+    const QRectF tubeRect = ballTube();
     QPainterPath tube;
-    tube.addRoundedRect(kTube, 11, 11);
-    p.setPen(QPen(QColor(10, 10, 10), 2));
-    QLinearGradient fluid(kTube.topLeft(), kTube.bottomLeft());
+    tube.addRoundedRect(tubeRect, tubeRect.height() / 2, tubeRect.height() / 2);
+    p.setPen(QPen(QColor(10, 10, 10), turnScale("tubeFrame")));
+    QLinearGradient fluid(tubeRect.topLeft(), tubeRect.bottomLeft());
     fluid.setColorAt(0, QColor(250, 248, 232));
     fluid.setColorAt(1, QColor(205, 200, 180));
     p.setBrush(fluid);
     p.drawPath(tube);
     p.setPen(QPen(QColor(15, 15, 15), 1.4, Qt::SolidLine, Qt::FlatCap));
     for (double x : {106.0 - 10, 106.0 + 10})
-        p.drawLine(QPointF(x, kTube.top() + 0.5), QPointF(x, kTube.bottom() - 0.5));
+        p.drawLine(QPointF(x, tubeRect.top() + 0.5), QPointF(x, tubeRect.bottom() - 0.5));
     screws(p, {QPointF(12, 198), QPointF(198, 198)});
 });
 
@@ -619,9 +629,12 @@ RADOD_ARTWORK("Cessna/Instrumentos/TurnSlip/turnslipplane.png", kGauge, [](QPain
 
 // The glass of the ball tube: highlights, drawn over the ball.
 RADOD_ARTWORK("Cessna/Instrumentos/TurnSlip/TurnSlipBubble.png", kGauge, [](QPainter &p) {
+    const QRectF tubeRect = ballTube();
+    const double frame = turnScale("tubeFrame") / 2;
     QPainterPath tube;
-    tube.addRoundedRect(kTube.adjusted(1, 1, -1, -1), 10, 10);
-    QLinearGradient shine(kTube.topLeft(), kTube.bottomLeft());
+    tube.addRoundedRect(tubeRect.adjusted(frame, frame, -frame, -frame), tubeRect.height() / 2 - frame,
+                        tubeRect.height() / 2 - frame);
+    QLinearGradient shine(tubeRect.topLeft(), tubeRect.bottomLeft());
     shine.setColorAt(0, QColor(255, 255, 255, 110));
     shine.setColorAt(0.3, QColor(255, 255, 255, 0));
     shine.setColorAt(0.8, QColor(0, 0, 0, 0));
@@ -630,7 +643,8 @@ RADOD_ARTWORK("Cessna/Instrumentos/TurnSlip/TurnSlipBubble.png", kGauge, [](QPai
     p.setBrush(shine);
     p.drawPath(tube);
     p.setPen(QPen(QColor(255, 255, 255, 150), 1, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(kTube.left() + 10, kTube.top() + 3), QPointF(kTube.right() - 10, kTube.top() + 3));
+    p.drawLine(QPointF(tubeRect.left() + 10, tubeRect.top() + 3),
+               QPointF(tubeRect.right() - 10, tubeRect.top() + 3));
     glass(p, kCentre, 95);
 });
 

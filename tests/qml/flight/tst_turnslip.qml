@@ -39,12 +39,18 @@ Item {
             compare(planeOf(gauge), -60)
         }
 
+        // The ball stops where its ends meet the ends of the tube (x 60 to
+        // 152, a 2 px frame, ends rounded to its 22 px height): 35 px either
+        // side, at 8.583 degrees of slip.
         function test_ball_data() {
+            const stop = 35 * 5.15 / 21
             return [
                 {tag: "centred", s: 0, dx: 0, dy: -1},
                 {tag: "slip right", s: 5.15, dx: -21, dy: Math.sin((5.15 + 270) * Math.PI / 180)},
-                {tag: "skid", s: -10, dx: 210 / 5.15, dy: Math.sin(260 * Math.PI / 180)},
-                {tag: "no limit", s: 30, dx: -630 / 5.15, dy: Math.sin(300 * Math.PI / 180)},
+                {tag: "at the left stop", s: stop, dx: -35, dy: Math.sin((stop + 270) * Math.PI / 180)},
+                {tag: "beyond the left stop", s: 30, dx: -35, dy: Math.sin((stop + 270) * Math.PI / 180)},
+                {tag: "beyond the right stop", s: -90, dx: 35, dy: Math.sin((270 - stop) * Math.PI / 180)},
+                {tag: "no number", s: NaN, dx: 0, dy: -1},
             ]
         }
         function test_ball(d) {
