@@ -11,7 +11,7 @@ Item {
     property real vDefDot: 0      // glide-slope deviation, dots
     property real compRingDeg: 0  // selected course (card), degrees
     property real tofromnav: 0    // 0 no signal, 1 TO, 2 FROM
-    property real glideslope: 0   // glide-slope field (1 shows the GS flag)
+    property real glideslope: 0   // 1 while the glide slope is received (GS flag out of view)
     property real nav2sig: 0      // accepted from the panels but not drawn
 
     // Each needle movement eases over 50 ms.

@@ -29,8 +29,10 @@ function cardAngle(course) {
 }
 
 // Flag windows: 0 no signal (NAV flag), 1 TO, 2 FROM; any other value shows
-// none of them. The GS flag shows when the glide-slope field is 1.
+// none of them. The GS flag is in view while no glide slope is received (the
+// glide-slope field is 0) and out of view while it is (1), as the NAV flag is
+// while there is no signal.
 function showNavFlag(toFrom) { return Numbers.finite(toFrom) === 0 }
 function showTo(toFrom) { return Numbers.finite(toFrom) === 1 }
 function showFrom(toFrom) { return Numbers.finite(toFrom) === 2 }
-function showGlideFlag(glideslope) { return Numbers.finite(glideslope) === 1 }
+function showGlideFlag(glideslope) { return Numbers.finite(glideslope) === 0 }

@@ -109,9 +109,12 @@ Item {
             verify(part("gsFlagOff").visible)
         }
 
+        // The GS flag is in view while no glide slope is received (0) and out
+        // of view while one is (1).
         function test_glideSlopeFlag_data() {
-            return [{tag: "0", gs: 0, shown: false}, {tag: "1", gs: 1, shown: true},
-                    {tag: "2", gs: 2, shown: false}, {tag: "0.5", gs: 0.5, shown: false}]
+            return [{tag: "not received", gs: 0, shown: true}, {tag: "received", gs: 1, shown: false},
+                    {tag: "2", gs: 2, shown: false}, {tag: "0.5", gs: 0.5, shown: false},
+                    {tag: "no number", gs: NaN, shown: true}]
         }
         function test_glideSlopeFlag(d) {
             vor.glideslope = d.gs
