@@ -31,9 +31,10 @@ Item {
         color: owner.colour
     }
 
-    Lit { objectName: "com"; place: Face.com; text: group.comText }
-    Lit { objectName: "comStby"; place: Face.comStby; text: group.comStbyText }
+    Lit { id: com; objectName: "com"; place: Face.com; text: group.comText }
+    Lit { id: comStby; objectName: "comStby"; place: Face.comStby; text: group.comStbyText }
     Rectangle {
+        id: divNavCom
         objectName: "divNavCom"
         x: Face.divNavCom.x
         y: Face.divNavCom.y
@@ -41,16 +42,16 @@ Item {
         height: Face.divNavCom.height
         color: group.colour
     }
-    Lit { objectName: "nav"; place: Face.nav; text: group.navText }
-    Lit { objectName: "navStby"; place: Face.navStby; text: group.navStbyText }
-    Lit { objectName: "nav1Dme"; place: Face.nav1Dme; text: group.dmeText }
-    Lit { objectName: "nm"; place: Face.nm; text: "nm" }
-    Lit { objectName: "um"; place: Face.um; text: "1"; visible: group.sourceOne }
-    Lit { objectName: "dois"; place: Face.dois; text: "2"; visible: group.sourceTwo }
-    Lit { objectName: "nav1Kt"; place: Face.nav1Kt; text: group.ktText }
-    Lit { objectName: "kt"; place: Face.kt; text: "kt" }
-    Lit { objectName: "adf"; place: Face.adf; text: "adf" }
-    Lit { objectName: "adfFreq"; place: Face.adfFreq; text: group.adfText }
-    Lit { objectName: "nav1Min"; place: Face.nav1Min; text: group.minText }
-    Lit { objectName: "min"; place: Face.min; text: "min" }
+    Lit { id: nav; objectName: "nav"; place: Face.nav; text: group.navText }
+    Lit { id: navStby; objectName: "navStby"; place: Face.navStby; text: group.navStbyText }
+    Lit { id: nav1Dme; objectName: "nav1Dme"; place: Face.nav1Dme; text: group.dmeText }
+    Lit { id: nm; objectName: "nm"; place: Face.nm; text: "nm" }
+    Lit { id: um; objectName: "um"; place: Face.um; text: "1"; visible: group.sourceOne }
+    Lit { id: dois; objectName: "dois"; place: Face.dois; text: "2"; visible: group.sourceTwo }
+    Lit { id: nav1Kt; objectName: "nav1Kt"; place: Face.nav1Kt; text: group.ktText }
+    Lit { id: kt; objectName: "kt"; place: Face.kt; text: "kt" }
+    Lit { id: adf; objectName: "adf"; place: Face.adf; text: "adf" }
+    Lit { id: adfFreq; objectName: "adfFreq"; place: Face.adfFreq; text: group.adfText }
+    Lit { id: nav1Min; objectName: "nav1Min"; place: Face.nav1Min; text: group.minText }
+    Lit { id: min; objectName: "min"; place: Face.min; text: "min" }
 }

@@ -107,46 +107,53 @@ RadioPanel {
             color: "#000000"
         }
 
-        Annunciator { objectName: "ap"; place: Face.ap; text: "ap"; visible: root.apEngaged }
+        Annunciator { id: ap; objectName: "ap"; place: Face.ap; text: "ap"; visible: root.apEngaged }
         Annunciator {
+            id: navhdg
             objectName: "navhdg"
             place: Face.navhdg
             text: root.above0(8) ? "hdg" : "nav"
             visible: root.apEngaged
         }
-        Annunciator { objectName: "alt"; place: Face.alt; text: "alt"; visible: root.above0(18) }
+        Annunciator { id: alt; objectName: "alt"; place: Face.alt; text: "alt"; visible: root.above0(18) }
         Annunciator {
+            id: apr
             objectName: "apr"
             place: Face.apr
             text: "apr"
             visible: Radio.integerValue(root.value(23)) === 2
         }
         Annunciator {
+            id: arm
             objectName: "arm"
             place: Face.arm
             text: "arm"
             visible: Radio.integerValue(root.value(24)) === 1
         }
-        Annunciator { objectName: "rev"; place: Face.rev; text: "rev"; visible: root.above0(17) }
-        Annunciator { objectName: "vs"; place: Face.vs; text: "<vs>"; visible: root.above0(19) }
+        Annunciator { id: rev; objectName: "rev"; place: Face.rev; text: "rev"; visible: root.above0(17) }
+        Annunciator { id: vs; objectName: "vs"; place: Face.vs; text: "<vs>"; visible: root.above0(19) }
         Annunciator {
+            id: seta1
             objectName: "seta1"
             place: Face.seta1
             text: ">"
             visible: Radio.integerValue(root.value(26)) === 1
         }
         Annunciator {
+            id: seta2
             objectName: "seta2"
             place: Face.seta2
             text: ">"
             visible: Radio.integerValue(root.value(26)) === 0
         }
         Annunciator {
+            id: altitudeDial
             objectName: "altitudeDial"
             place: Face.altitudeDial
             text: Radio.roundedNumber(root.value(21))
         }
         Annunciator {
+            id: approach
             objectName: "approach"
             place: Face.approach
             text: Radio.roundedNumber(root.value(20))

@@ -34,12 +34,12 @@ Rectangle {
     property alias settingsMenu: menuLoader.sourceComponent
     readonly property alias settingsWindow: settingsWin
 
-    readonly property alias container: design
-    default property alias content: design.data
+    readonly property alias container: container
+    default property alias content: container.data
 
     // Whole screen pixels of the window at the current scale.
-    readonly property int windowWidth: Math.trunc(designWidth * design.scale)
-    readonly property int windowHeight: Math.trunc(designHeight * design.scale)
+    readonly property int windowWidth: Math.trunc(designWidth * container.scale)
+    readonly property int windowHeight: Math.trunc(designHeight * container.scale)
 
     // Window geometry through the window's geometry service, when there is one.
     function view() {
@@ -47,7 +47,7 @@ Rectangle {
     }
 
     function setScale(scale) {
-        design.scale = scale
+        container.scale = scale
         panel.width = designWidth * scale
         panel.height = designHeight * scale
     }
@@ -78,8 +78,8 @@ Rectangle {
     // The wheel zoom: scales the panel at once and writes the new scale into
     // the layout string; the window follows when the string comes back.
     function zoomBy(angleDelta) {
-        const scale = Radio.wheelScale(design.scale, angleDelta)
-        if (scale === design.scale)
+        const scale = Radio.wheelScale(container.scale, angleDelta)
+        if (scale === container.scale)
             return
         setScale(scale)
         if (typeof fileObj !== "undefined" && fileObj)
@@ -94,8 +94,8 @@ Rectangle {
     }
 
     color: "#000000"
-    width: designWidth * design.scale
-    height: designHeight * design.scale
+    width: designWidth * container.scale
+    height: designHeight * container.scale
     focus: true
     Keys.onEscapePressed: showSettings()
 
@@ -108,7 +108,8 @@ Rectangle {
     }
 
     Item {
-        id: design
+        id: container
+        objectName: "container"
         width: panel.designWidth
         height: panel.designHeight
         transformOrigin: Item.TopLeft

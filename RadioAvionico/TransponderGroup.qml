@@ -14,18 +14,17 @@ Item {
     width: Face.width
     height: Face.height
 
-    Repeater {
-        model: Face.transponder
-        SegmentText {
-            required property int index
-            required property var modelData
-            objectName: "transponder" + (index + 1)
-            fonts: group.fonts
-            color: group.colour
-            place: modelData
-            text: group.digits[index]
-        }
+    // A lit text of the group it is placed in.
+    component Lit: SegmentText {
+        readonly property TransponderGroup owner: parent as TransponderGroup
+        fonts: owner.fonts
+        color: owner.colour
     }
-    SegmentText { objectName: "mode"; fonts: group.fonts; color: group.colour; place: Face.mode; text: "mode" }
-    SegmentText { objectName: "stby"; fonts: group.fonts; color: group.colour; place: Face.stby; text: group.modeText }
+
+    Lit { id: transponder1; objectName: "transponder1"; place: Face.transponder[0]; text: group.digits[0] }
+    Lit { id: transponder2; objectName: "transponder2"; place: Face.transponder[1]; text: group.digits[1] }
+    Lit { id: transponder3; objectName: "transponder3"; place: Face.transponder[2]; text: group.digits[2] }
+    Lit { id: transponder4; objectName: "transponder4"; place: Face.transponder[3]; text: group.digits[3] }
+    Lit { id: mode; objectName: "mode"; place: Face.mode; text: "mode" }
+    Lit { id: stby; objectName: "stby"; place: Face.stby; text: group.modeText }
 }

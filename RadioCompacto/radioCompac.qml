@@ -77,59 +77,69 @@ RadioPanel {
         litOpacity: root.annunciatorOpacity
     }
 
-    Digits { objectName: "com"; place: Face.com; ghostText: "188.88"; text: root.frequency(30) }
-    Digits { objectName: "comStby"; place: Face.comStby; ghostText: "188.88"; text: root.frequency(32) }
-    Digits { objectName: "nav"; place: Face.nav; ghostText: "188.88"; text: root.frequency(31) }
-    Digits { objectName: "navStby"; place: Face.navStby; ghostText: "188.88"; text: root.frequency(33) }
-    Digits { objectName: "nav2"; place: Face.nav2; ghostText: "188.88"; text: root.frequency(1) }
-    Digits { objectName: "navStby2"; place: Face.navStby2; ghostText: "188.88"; text: root.frequency(3) }
+    Digits { id: com; objectName: "com"; place: Face.com; ghostText: "188.88"; text: root.frequency(30) }
+    Digits { id: comStby; objectName: "comStby"; place: Face.comStby; ghostText: "188.88"; text: root.frequency(32) }
+    Digits { id: nav; objectName: "nav"; place: Face.nav; ghostText: "188.88"; text: root.frequency(31) }
+    Digits { id: navStby; objectName: "navStby"; place: Face.navStby; ghostText: "188.88"; text: root.frequency(33) }
+    Digits { id: nav2; objectName: "nav2"; place: Face.nav2; ghostText: "188.88"; text: root.frequency(1) }
+    Digits { id: navStby2; objectName: "navStby2"; place: Face.navStby2; ghostText: "188.88"; text: root.frequency(3) }
     Digits {
+        id: adfFreq
         objectName: "adfFreq"
         place: Face.adfFreq
         ghostText: "8888"
         text: root.powered ? Radio.adf(root.value(14), false) : "8888"
     }
-    Repeater {
-        model: Face.transponder
-        Digits {
-            required property int index
-            required property var modelData
-            objectName: "transponder" + (index + 1)
-            place: modelData
-            ghostText: "8"
-            text: root.digits[index]
-        }
+    Digits {
+        id: transponder1; objectName: "transponder1"
+        place: Face.transponder[0]; ghostText: "8"; text: root.digits[0]
+    }
+    Digits {
+        id: transponder2; objectName: "transponder2"
+        place: Face.transponder[1]; ghostText: "8"; text: root.digits[1]
+    }
+    Digits {
+        id: transponder3; objectName: "transponder3"
+        place: Face.transponder[2]; ghostText: "8"; text: root.digits[2]
+    }
+    Digits {
+        id: transponder4; objectName: "transponder4"
+        place: Face.transponder[3]; ghostText: "8"; text: root.digits[3]
     }
 
-    Annunciator { objectName: "ap"; place: Face.ap; text: "ap"; shown: root.lit(root.reads(15, 1)) }
-    Annunciator { objectName: "rev"; place: Face.rev; text: "rev"; shown: root.lit(root.reads(17, 1)) }
-    Annunciator { objectName: "apr"; place: Face.apr; text: "apr"; shown: root.lit(root.reads(23, 1)) }
-    Annunciator { objectName: "gs"; place: Face.gs; text: "g\ns"; shown: root.lit(root.reads(34, 1)) }
-    Annunciator { objectName: "arm"; place: Face.arm; text: "arm"; shown: root.lit(root.reads(24, 1)) }
-    Annunciator { objectName: "hdg"; place: Face.hdg; text: "hdg"; shown: root.lit(root.reads(12, 1)) }
+    Annunciator { id: ap; objectName: "ap"; place: Face.ap; text: "ap"; shown: root.lit(root.reads(15, 1)) }
+    Annunciator { id: rev; objectName: "rev"; place: Face.rev; text: "rev"; shown: root.lit(root.reads(17, 1)) }
+    Annunciator { id: apr; objectName: "apr"; place: Face.apr; text: "apr"; shown: root.lit(root.reads(23, 1)) }
+    Annunciator { id: gs; objectName: "gs"; place: Face.gs; text: "g\ns"; shown: root.lit(root.reads(34, 1)) }
+    Annunciator { id: arm; objectName: "arm"; place: Face.arm; text: "arm"; shown: root.lit(root.reads(24, 1)) }
+    Annunciator { id: hdg; objectName: "hdg"; place: Face.hdg; text: "hdg"; shown: root.lit(root.reads(12, 1)) }
     Annunciator {
+        id: navhdg
         objectName: "navhdg"
         place: Face.navhdg
         text: "nav"
         shown: root.lit(root.reads(16, 1) || root.reads(27, 1))
     }
     Annunciator {
+        id: gpss
         objectName: "gpss"
         place: Face.gpss
         text: "g\n p\n  s\n   s"
         shown: root.lit(root.reads(27, 2))
     }
-    Annunciator { objectName: "alt"; place: Face.alt; text: "alt"; shown: root.lit(root.reads(18, 1)) }
-    Annunciator { objectName: "seta1"; place: Face.seta1; text: ">"; shown: root.lit(root.reads(26, 1)) }
+    Annunciator { id: alt; objectName: "alt"; place: Face.alt; text: "alt"; shown: root.lit(root.reads(18, 1)) }
+    Annunciator { id: seta1; objectName: "seta1"; place: Face.seta1; text: ">"; shown: root.lit(root.reads(26, 1)) }
     Annunciator {
+        id: altitudeDial
         objectName: "altitudeDial"
         place: Face.altitudeDial
         ghostText: "88888"
         text: root.altitudeText
     }
-    Annunciator { objectName: "vs"; place: Face.vs; text: "vs"; shown: root.lit(root.reads(19, 1)) }
-    Annunciator { objectName: "seta2"; place: Face.seta2; text: ">"; shown: root.lit(root.reads(26, 0)) }
+    Annunciator { id: vs; objectName: "vs"; place: Face.vs; text: "vs"; shown: root.lit(root.reads(19, 1)) }
+    Annunciator { id: seta2; objectName: "seta2"; place: Face.seta2; text: ">"; shown: root.lit(root.reads(26, 0)) }
     Annunciator {
+        id: approach
         objectName: "approach"
         place: Face.approach
         ghostText: "-8888"

@@ -61,6 +61,13 @@ public:
     {
         QFile::remove(ExchangeDirectory::resolve(path));
     }
+    // The id an object has in the document that declares it ("" when none),
+    // which QML itself does not tell.
+    Q_INVOKABLE QString idOf(QObject *object) const
+    {
+        const QQmlContext *context = object ? qmlContext(object) : nullptr;
+        return context ? context->nameForObject(object) : QString();
+    }
     // Removes every file of the exchange folder (between test functions).
     Q_INVOKABLE void clearExchange() const
     {
