@@ -99,6 +99,10 @@ int main(int argc, char *argv[])
     // The one file service: every window, the instrument manager and the
     // geometry services use it, and it outlives them all.
     const auto fileService = std::make_unique<FileClass>();
+    // The folder first, so that a first start writes the lock files and
+    // watches the folder; one that cannot be made is reported, and the suite
+    // runs on without keeping its layouts.
+    fileService->createFolder(ExchangeDirectory::literalRoot());
     auto manager = std::make_unique<InstrumentManager>(fileService.get());
     manager->initializeConfigWatcher(ExchangeDirectory::literalRoot());
 

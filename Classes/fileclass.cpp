@@ -9,6 +9,9 @@
 #include <QSaveFile>
 #include <QTextStream>
 
+#include <filesystem>
+#include <system_error>
+
 namespace {
 
 // Reads a whole file as text; false when it cannot be opened as a file.
@@ -55,15 +58,38 @@ QString FileClass::readTextFromFile(const QString &filePath)
     return content;
 }
 
+void FileClass::reportFailure(const QString &message, const QString &realPath, const QString &reason)
+{
+    // Said already of this path, or of the folder it would be in, which fails
+    // it for the same reason.
+    if (m_reported.contains(realPath) || m_reported.contains(QFileInfo(realPath).absolutePath()))
+        return;
+    m_reported.insert(realPath);
+    // The path, why, and what the user loses.
+    qCWarning(lcFiles).noquote() << QStringLiteral("%1 %2 (%3); os arranjos não serão guardados")
+                                        .arg(message, QDir::toNativeSeparators(realPath), reason);
+}
+
+bool FileClass::createFolder(const QString &folderPath)
+{
+    const QDir dir(ExchangeDirectory::resolve(folderPath));
+    std::error_code error;
+    std::filesystem::create_directories(dir.filesystemAbsolutePath(), error);
+    if (error) {
+        reportFailure(QStringLiteral("Não foi possível criar o diretório:"), dir.absolutePath(),
+                      QString::fromLocal8Bit(error.message()));
+        return false;
+    }
+    clearFailure(dir.absolutePath());
+    return true;
+}
+
 QString FileClass::readConfigFromFile(const QString &filePath, const QString &defaultValues)
 {
     const QString real = ExchangeDirectory::resolve(filePath);
     const QFileInfo info(real);
-    const QDir dir = info.absoluteDir();
-    if (!dir.exists() && !QDir().mkpath(dir.absolutePath())) {
-        qCCritical(lcFiles) << "Não foi possível criar o diretório:" << dir.absolutePath();
+    if (!info.absoluteDir().exists() && !createFolder(info.absolutePath()))
         return defaultValues;
-    }
     if (info.exists()) {
         QString content;
         QString error;
@@ -73,8 +99,9 @@ QString FileClass::readConfigFromFile(const QString &filePath, const QString &de
         }
         return content;
     }
-    write(defaultValues, filePath);
-    qCCritical(lcFiles) << "Arquivo nao existente, reposicao criada: " << filePath;
+    // Said only when the file is there; a failed write has said why not.
+    if (write(defaultValues, filePath))
+        qCCritical(lcFiles) << "Arquivo nao existente, reposicao criada: " << filePath;
     return defaultValues;
 }
 
@@ -82,27 +109,28 @@ bool FileClass::write(const QString &content, const QString &filePath)
 {
     const QString real = ExchangeDirectory::resolve(filePath);
     const QFileInfo info(real);
+    const QString failed = QStringLiteral("Falhou ao abrir o arquivo para escrita:");
     // A read-only file or a folder in the way is refused, as a plain
     // open-for-writing would refuse it; the old content stays.
     if (info.isDir() || (info.exists() && !info.isWritable())) {
-        qCCritical(lcFiles) << "Falhou ao abrir o arquivo para escrita:"
-                            << (info.isDir() ? QStringLiteral("Is a directory")
-                                             : QStringLiteral("Permission denied"));
+        reportFailure(failed, real, info.isDir() ? QStringLiteral("Is a directory")
+                                                 : QStringLiteral("Permission denied"));
         return false;
     }
     // Written to a temporary file beside the target, which then replaces it.
     QSaveFile file(real);
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly)) {
-        qCCritical(lcFiles) << "Falhou ao abrir o arquivo para escrita:" << file.errorString();
+        reportFailure(failed, real, file.errorString());
         return false;
     }
     const QByteArray bytes = content.toUtf8();
     if (file.write(bytes) != bytes.size() || !file.commit()) {
-        qCCritical(lcFiles) << "Falhou ao abrir o arquivo para escrita:" << file.errorString();
+        reportFailure(failed, real, file.errorString());
         file.cancelWriting();
         return false;
     }
+    clearFailure(real);
     return true;
 }
 
@@ -124,9 +152,10 @@ void FileClass::createFile(const QString &filePath)
     QFile file(real);
     QString error;
     if (!openRegularFile(file, QIODevice::WriteOnly | QIODevice::Truncate, &error)) {
-        qCCritical(lcFiles) << "Falha ao criar o arquivo:" << error;
+        reportFailure(QStringLiteral("Falha ao criar o arquivo:"), real, error);
         return;
     }
     file.close();
+    clearFailure(real);
     qCDebug(lcFiles) << "Arquivo criado com sucesso:" << filePath;
 }

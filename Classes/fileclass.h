@@ -2,16 +2,23 @@
 
 #include <QFile>
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 // The one gateway through which documents, start-up, the instrument manager and
-// the geometry services read and write the exchange files. Stateless: every
-// call opens, works and closes. Paths are the literal exchange paths
+// the geometry services read and write the exchange files. Every call opens,
+// works and closes. Paths are the literal exchange paths
 // (C:\Radod\instrumentos\...), resolved through ExchangeDirectory.
 //
 // Writes are atomic: the content goes to a temporary file in the same folder,
 // which then replaces the old file, so a crash or a full disk never leaves a
 // truncated layout behind.
+//
+// A file or folder that cannot be written or created (a read-only folder, a
+// file where the folder should be) is logged as a warning with its path, the
+// reason and the consequence, once: the service remembers what it has
+// reported until that file is written again, so a panel that writes on every
+// drag does not fill the log. Nothing is ever reported as written that was not.
 class FileClass : public QObject
 {
     Q_OBJECT
@@ -42,8 +49,20 @@ public:
     // The write of writeFile, telling whether it succeeded (for C++ callers).
     bool write(const QString &content, const QString &filePath);
 
+    // Creates the folder (literal or real path) with its parents unless it
+    // exists; false, reported once, when it cannot be created.
+    bool createFolder(const QString &folderPath);
+
     // Opens `file` (a real path) unless something other than a regular file
     // stands there: a folder cannot be opened, and a pipe or device would
     // block the suite. On failure `error` tells why.
     static bool openRegularFile(QFile &file, QIODevice::OpenMode mode, QString *error);
+
+private:
+    // Logs that `realPath` could not be written or created, unless that was
+    // already said (of it, or of its folder) since it was last written.
+    void reportFailure(const QString &message, const QString &realPath, const QString &reason);
+    void clearFailure(const QString &realPath) { m_reported.remove(realPath); }
+
+    QSet<QString> m_reported;
 };

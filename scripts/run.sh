@@ -14,10 +14,19 @@
 # Arguments are passed on to the suite.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+export RADOD_EXCHANGE_DIR="${RADOD_EXCHANGE_DIR:-$HOME/Radod/instrumentos}"
+# The exchange folder first, before the long build: a file in its place, or a
+# folder that cannot be made, ends here with one sentence that says which.
+if [ -e "$RADOD_EXCHANGE_DIR" ] && [ ! -d "$RADOD_EXCHANGE_DIR" ]; then
+  echo "run.sh: the exchange folder $RADOD_EXCHANGE_DIR is a file, not a folder; set RADOD_EXCHANGE_DIR to a folder." >&2
+  exit 1
+fi
+if ! mkdir_error=$(mkdir -p -- "$RADOD_EXCHANGE_DIR" 2>&1); then
+  echo "run.sh: the exchange folder $RADOD_EXCHANGE_DIR cannot be created (${mkdir_error##*: }); set RADOD_EXCHANGE_DIR to another folder." >&2
+  exit 1
+fi
 bash scripts/build.sh
 BUILD_DIR=${BUILD_DIR:-build}
-export RADOD_EXCHANGE_DIR="${RADOD_EXCHANGE_DIR:-$HOME/Radod/instrumentos}"
-mkdir -p "$RADOD_EXCHANGE_DIR"
 
 bridge_pid=""
 suite_pid=""

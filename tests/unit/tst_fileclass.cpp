@@ -12,6 +12,20 @@
 
 using support::Exchange;
 
+namespace {
+
+// A failure message: the fixed text, the real path, the reason (any when
+// empty) and what the user loses.
+QRegularExpression notKept(const QString &text, const QString &realPath, const QString &reason = {})
+{
+    return QRegularExpression(QStringLiteral("^%1 %2 \\(%3\\); os arranjos não serão guardados$")
+                                  .arg(QRegularExpression::escape(text),
+                                       QRegularExpression::escape(QDir::toNativeSeparators(realPath)),
+                                       reason.isEmpty() ? QStringLiteral(".+") : QRegularExpression::escape(reason)));
+}
+
+} // namespace
+
 class TestFileClass : public QObject
 {
     Q_OBJECT
@@ -122,7 +136,7 @@ void TestFileClass::configReadOfFolderOrPipeGivesDefault()
     QCOMPARE(m_files.readTextFromFile(lit(QStringLiteral("lock.txt"))), QString());
     QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("^Não foi possível abrir o arquivo para leitura:")));
     QCOMPARE(m_files.readConfigFromFile(lit(QStringLiteral("lock.txt")), QStringLiteral("0")), QStringLiteral("0"));
-    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("^Falha ao criar o arquivo:")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Falha ao criar o arquivo:")));
     m_files.createFile(lit(QStringLiteral("lock.txt")));
 #endif
 }
@@ -135,8 +149,12 @@ void TestFileClass::configReadWhenFolderCannotBeCreated()
     QFile blocker(m_ex->root());
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("^Não foi possível criar o diretório:")));
+    // Said once, as a warning with the folder, the reason and the consequence.
+    QTest::ignoreMessage(QtWarningMsg, notKept(QStringLiteral("Não foi possível criar o diretório:"), m_ex->root()));
     QCOMPARE(m_files.readConfigFromFile(lit(QStringLiteral("config.txt")), QStringLiteral("def")), QStringLiteral("def"));
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+    QCOMPARE(m_files.readConfigFromFile(lit(QStringLiteral("configBaron.txt")), QStringLiteral("b")), QStringLiteral("b"));
+    QVERIFY(!m_files.write(QStringLiteral("0"), lit(QStringLiteral("lock.txt")))); // in that folder: said already
     QVERIFY(QFileInfo(m_ex->root()).isFile());
 }
 
@@ -166,25 +184,37 @@ void TestFileClass::writeIsExactAndAtomic()
 
 void TestFileClass::failedWritesLeaveTheOldFile()
 {
-    // A folder where the file should be.
+    // A folder where the file should be: a warning with the file, the reason
+    // and the consequence, said once however often the file is written (the
+    // panels write on every drag) until it has been written again.
+    const QString lock = lit(QStringLiteral("lock.txt"));
+    const QRegularExpression refused = notKept(QStringLiteral("Falhou ao abrir o arquivo para escrita:"),
+                                               m_ex->real(QStringLiteral("lock.txt")), QStringLiteral("Is a directory"));
     QVERIFY(QDir(m_ex->root()).mkdir(QStringLiteral("lock.txt")));
-    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("^Falhou ao abrir o arquivo para escrita:")));
-    QVERIFY(!m_files.write(QStringLiteral("1"), lit(QStringLiteral("lock.txt"))));
+    QTest::ignoreMessage(QtWarningMsg, refused);
+    QVERIFY(!m_files.write(QStringLiteral("1"), lock));
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+    QVERIFY(!m_files.write(QStringLiteral("1"), lock));
     QVERIFY(QFileInfo(m_ex->real(QStringLiteral("lock.txt"))).isDir());
+    QVERIFY(QDir(m_ex->root()).rmdir(QStringLiteral("lock.txt")));
+    QVERIFY(m_files.write(QStringLiteral("1"), lock));
+    QVERIFY(m_ex->remove(QStringLiteral("lock.txt")) && QDir(m_ex->root()).mkdir(QStringLiteral("lock.txt")));
+    QTest::ignoreMessage(QtWarningMsg, refused);
+    QVERIFY(!m_files.write(QStringLiteral("1"), lock));
 
     if (support::runningAsRoot())
         QSKIP("permissions do not apply to the superuser");
     // A read-only file keeps its content.
     QVERIFY(m_ex->writeInPlace(QStringLiteral("config.txt"), "old"));
     QFile::setPermissions(m_ex->real(QStringLiteral("config.txt")), QFile::ReadOwner);
-    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("^Falhou ao abrir o arquivo para escrita:")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Falhou ao abrir o arquivo para escrita:")));
     m_files.writeFile(QStringLiteral("new"), lit(QStringLiteral("config.txt")));
     QCOMPARE(m_ex->bytes(QStringLiteral("config.txt")), QByteArray("old"));
 
     // A folder that refuses new files: the old file stays whole.
     QVERIFY(m_ex->writeInPlace(QStringLiteral("configRadio.txt"), "old"));
     QFile::setPermissions(m_ex->root(), QFile::ReadOwner | QFile::ExeOwner);
-    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("^Falhou ao abrir o arquivo para escrita:")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Falhou ao abrir o arquivo para escrita:")));
     const bool written = m_files.write(QStringLiteral("new"), lit(QStringLiteral("configRadio.txt")));
     QFile::setPermissions(m_ex->root(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QVERIFY(!written);
@@ -193,7 +223,7 @@ void TestFileClass::failedWritesLeaveTheOldFile()
 
 void TestFileClass::writeIntoMissingFolderCreatesNothing()
 {
-    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("^Falhou ao abrir o arquivo para escrita:")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Falhou ao abrir o arquivo para escrita:")));
     m_files.writeFile(QStringLiteral("x"), lit(QStringLiteral("nowhere\\file.txt")));
     QVERIFY(!QFileInfo::exists(m_ex->real(QStringLiteral("nowhere"))));
 }
@@ -206,7 +236,7 @@ void TestFileClass::createAndDelete()
     QCOMPARE(m_ex->bytes(QStringLiteral("speedsRef.txt")), QByteArray());
 
     QVERIFY(QDir(m_ex->root()).mkdir(QStringLiteral("folder.txt")));
-    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("^Falha ao criar o arquivo:")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Falha ao criar o arquivo:")));
     m_files.createFile(lit(QStringLiteral("folder.txt")));
 
     m_files.deleteFile(lit(QStringLiteral("speedsRef.txt")));

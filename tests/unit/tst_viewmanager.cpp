@@ -213,7 +213,7 @@ void TestViewManager::unwritableFileKeepsItsContent()
     QFile::setPermissions(m_ex->real(QStringLiteral("configCaravan.txt")), QFile::ReadOwner);
     auto vm = service(QStringLiteral("configCaravan.txt"));
     vm->setPosition(1, 2);
-    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("^Falhou ao abrir o arquivo para escrita:")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Falhou ao abrir o arquivo para escrita:")));
     vm->saveWindowGeometry();
     QCOMPARE(m_ex->bytes(QStringLiteral("configCaravan.txt")), kCaravan);
 }
