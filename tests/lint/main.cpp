@@ -53,7 +53,7 @@ namespace {
 // document reads them unqualified by design, and qmllint cannot know them.
 const QRegularExpression kContextProperty(QStringLiteral(
     "^(TimedProcessing|lock|timedDataString|speedsRefValues|formDataString|configString[A-Za-z]+"
-    "|fileclass|fileObj|viewManager|g1000CommandManager|renderSupport)$"));
+    "|fileclass|fileObj|viewManager|g1000CommandManager|renderSupport|id)$"));
 
 // TEMPORARY: findings in documents being rewritten or replaced right now,
 // as prefixes of "source-path message". They are listed but do not count;
