@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Window
 import "qrc:/Classes"
 import "qrc:/Classes/Modules.js" as Modules
+import "qrc:/Classes/Units.js" as Units
 import "CessnaLayout.js" as CessnaLayout
 import "CessnaConfig"
 import "Instrumentos/Adf"
@@ -155,7 +156,8 @@ PanelDocument {
             id: oilTempPressInst
             objectName: "oilTempPressInst"
             x: 8; y: 658
-            temp: root.num(0)
+            // The vector's oil temperature is in deg C, the face in deg F.
+            temp: Units.celsiusToFahrenheit(root.num(0))
             press: root.num(1)
             GaugeSlot { id: oilTempPressSlot; panel: root; slot: 6; nominalSize: 210 }
         }
@@ -179,8 +181,10 @@ PanelDocument {
             id: egtFuelFlowInst
             objectName: "egtFuelFlowInst"
             x: 224; y: 442
-            fuelGalhour: root.num(7)
-            egtDeg: root.num(9)
+            // The vector's flow is in kg/s and EGT in deg C; the face reads
+            // gallons per hour and deg F.
+            fuelGalhour: Units.kgPerSecondToGallonsPerHour(root.num(7))
+            egtDeg: Units.celsiusToFahrenheit(root.num(9))
             GaugeSlot { id: egtFuelFlowSlot; panel: root; slot: 9; nominalSize: 210 }
         }
         DavtronInst {
@@ -244,8 +248,10 @@ PanelDocument {
             oilPressure: root.num(37)
             vacuum1: root.num(38)
             vacuum2: root.num(39)
-            fuelQuantity1: root.num(40)
-            fuelQuantity2: root.num(41)
+            // The low-fuel sensors report kilograms; the lamps light below
+            // 5 gallons.
+            fuelQuantity1: Units.kilogramsToGallons(root.num(40))
+            fuelQuantity2: Units.kilogramsToGallons(root.num(41))
             busVolts: root.num(47)
             // The lamp test (field 42) is not offered on this panel.
             annunciatorTest: 0

@@ -203,7 +203,8 @@ void TestArtwork::marksUnderNeedles_data()
             out << v * factor;
         return out;
     };
-    const QVector<double> tanks = series(0, 26, 2, 5 / 2.20462); // 0 to 26 on the face
+    // 0 to 26 gallons on the face, in kilograms of avgas (0.721 kg/l)
+    const QVector<double> tanks = series(0, 26, 2, 0.721 * 3.785411784);
     rows("fuel left", "DualFuel/DualFuelInst.qml", {}, "leftFuel", tanks, "leftNeedle", {105, 58},
          {50, 105}, "face", 45);
     rows("fuel right", "DualFuel/DualFuelInst.qml", {}, "rightFuel", tanks, "rightNeedle",

@@ -6,12 +6,15 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
 namespace {
 
 constexpr double kSampleStep = 0.1;
+// Avgas, as the vector's kilograms are read on the Cessna's gallon faces.
+constexpr double kAvgasKgPerGallon = 0.721 * 3.785411784;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // One sample of the flight: every field as a number (NaN when it is not one)
@@ -169,7 +172,8 @@ private slots:
         };
         row("oil temperature °C (Baron 0-120)", false, {0, 103}, 0, 120);
         row("oil pressure psi (Baron 0-100)", false, {1, 102}, 0, 100);
-        row("tank kg (Cessna gauge full at 76)", false, {2, 3}, 0, 76);
+        row("tank and low-fuel sensor kg (Cessna gauge full at 26 gal)", false, {2, 3, 40, 41}, 0,
+            26 * kAvgasKgPerGallon);
         row("outside air °C", false, {4}, -40, 50);
         row("clock minutes", false, {5}, 0, 59);
         row("clock hours", false, {6}, 0, 23);
@@ -190,7 +194,6 @@ private slots:
         row("turn symbol degrees", false, {33}, -60, 60);
         row("pitch degrees (attitude shows ±25)", false, {34}, -25, 25);
         row("bank degrees", false, {35}, -60, 60);
-        row("low-fuel sensors gal", false, {40, 41}, 0, 30);
         row("bus volts (no high-voltage warning)", false, {47, 79}, 0, 32);
         row("manifold in Hg (Baron to 40)", false, {48, 99}, 0, 40);
         row("trim", false, {50}, -1, 1);
@@ -289,9 +292,27 @@ private slots:
                      qPrintable(QStringLiteral("tank %1: used %2 kg, flow says %3").arg(tank).arg(used).arg(burnt)));
         }
         for (const Sample &s : m_flight) {
-            QVERIFY(std::abs(s.v[40] * 2.729 - s.v[2]) < 0.025); // low-fuel sensors read the tanks in gallons
+            QVERIFY(s.v[40] == s.v[2] && s.v[41] == s.v[3]); // the low-fuel sensors read the tanks
             QVERIFY(std::abs(s.v[8] * 2.729 / 3600 - s.v[7]) < 5e-6); // the same flow in gal/h and kg/s
         }
+    }
+
+    // Rolling at full power for take-off, the Cessna's engine faces (deg F,
+    // gallons per hour) read the vector's deg C and kg/s as live readings:
+    // the flow well up its scale, EGT short of its top stop, oil in the green.
+    void takeOffReadsOnTheCessnaFaces()
+    {
+        const auto roll = std::find_if(m_flight.begin(), m_flight.end(),
+                                       [](const Sample &s) { return s.v[15] > 40; });
+        QVERIFY(roll != m_flight.end());
+        const double gallonsPerHour = roll->v[7] * 3600 / kAvgasKgPerGallon;
+        const double egtF = roll->v[9] * 9 / 5 + 32;
+        const double oilF = roll->v[0] * 9 / 5 + 32;
+        const QString seen = QStringLiteral("t=%1: %2 gal/h, EGT %3 F, oil %4 F")
+                                 .arg(roll->t).arg(gallonsPerHour).arg(egtF).arg(oilF);
+        QVERIFY2(gallonsPerHour > 10 && gallonsPerHour < 19, qPrintable(seen));
+        QVERIFY2(egtF > 1100 && egtF < 1350, qPrintable(seen));
+        QVERIFY2(oilF > 100 && oilF < 245, qPrintable(seen));
     }
 
     // The story of the flight, from what the instruments are given.
@@ -339,10 +360,11 @@ private slots:
         auto powered = [](const Sample &s) { return s.v[47] > 8; };
         const double lowVolts = timeWhile([&](const Sample &s) { return powered(s) && s.v[36] == 1; });
         const double lowVacuum = timeWhile([&](const Sample &s) { return powered(s) && s.v[38] < 3; });
-        const double lowFuel = timeWhile([&](const Sample &s) { return powered(s) && s.v[40] < 5; });
+        const double fiveGallons = 5 * kAvgasKgPerGallon; // the Cessna's LOW FUEL
+        const double lowFuel = timeWhile([&](const Sample &s) { return powered(s) && s.v[40] < fiveGallons; });
         QVERIFY(lowVolts >= 5 && lowVolts < m_duration / 2);
         QVERIFY(lowVacuum >= 5 && lowVacuum < m_duration / 2);
-        QVERIFY(lowFuel >= 60 && first.v[40] >= 5);
+        QVERIFY(lowFuel >= 60 && first.v[40] >= fiveGallons);
         // The G1000 page texts and the reference page.
         QSet<QString> pages;
         for (const Sample &s : m_flight)

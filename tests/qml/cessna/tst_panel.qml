@@ -181,10 +181,9 @@ Item {
             makePanel(undefined, vector({61: "90", 62: "120001", 63: "45", 64: "0", 42: "1",
                                          66: "12.76", 67: "5.0", 68: "7.25", 69: "30.5"}))
             const expected = [
-                ["oilTempPressInst", "temp", 0], ["oilTempPressInst", "press", 1],
+                ["oilTempPressInst", "press", 1],
                 ["dualFuelInst", "leftFuel", 2], ["dualFuelInst", "rightFuel", 3],
                 ["davtronInst", "temp", 4], ["davtronInst", "minute", 5], ["davtronInst", "hour", 6],
-                ["egtFuelFlowInst", "fuelGalhour", 7], ["egtFuelFlowInst", "egtDeg", 9],
                 ["hsiInst", "heading", 10], ["adfInst", "heading", 11], ["adfInst", "needle", 12],
                 ["vacAmpInst", "vac", 13], ["vacAmpInst", "amp", 14], ["airspeedInst", "value", 15],
                 ["verticalSpeedInst", "value", 16], ["rpmInst", "value", 17],
@@ -198,7 +197,6 @@ Item {
                 ["turnSlipInst", "turnrateRoll", 33], ["attitudeInst", "altVacuum", 34],
                 ["attitudeInst", "rotationVacuum", 35], ["annInst", "lowVoltWarn", 36],
                 ["annInst", "oilPressure", 37], ["annInst", "vacuum1", 38], ["annInst", "vacuum2", 39],
-                ["annInst", "fuelQuantity1", 40], ["annInst", "fuelQuantity2", 41],
                 ["annInst", "annunciatorTest", 0], ["linearCompInst", "value", 43],
                 ["markerInst", "outer", 44], ["markerInst", "middle", 45], ["markerInst", "inner", 46],
                 ["annInst", "busVolts", 47], ["hsiInst", "bat", 47],
@@ -210,6 +208,30 @@ Item {
             ]
             for (const [name, input, value] of expected)
                 compare(gauge(name)[input], value, name + "." + input)
+        }
+
+        // Fields in the vector's units (deg C, kilograms, kg/s) on faces in
+        // deg F and US gallons of avgas; the tanks' kilograms go to the fuel
+        // gauge, which reads them itself, and the clock's deg C stay.
+        function test_vectorUnits_data() {
+            return [
+                {tag: "oil 80 C", field: 0, text: "80", gauge: "oilTempPressInst", input: "temp", value: 176},
+                {tag: "flow 0.0097 kg/s", field: 7, text: "0.0097", gauge: "egtFuelFlowInst", input: "fuelGalhour",
+                 value: 12.795},
+                {tag: "EGT 700 C", field: 9, text: "700", gauge: "egtFuelFlowInst", input: "egtDeg", value: 1292},
+                {tag: "low fuel 1: 13.65 kg", field: 40, text: "13.65", gauge: "annInst", input: "fuelQuantity1",
+                 value: 5.001},
+                {tag: "low fuel 2: 27.29 kg", field: 41, text: "27.29", gauge: "annInst", input: "fuelQuantity2",
+                 value: 9.999},
+                {tag: "left tank", field: 2, text: "35.48", gauge: "dualFuelInst", input: "leftFuel", value: 35.48},
+                {tag: "outside air -3.5 C", field: 4, text: "-3.5", gauge: "davtronInst", input: "temp", value: -3.5},
+            ]
+        }
+        function test_vectorUnits(d) {
+            const set = {}
+            set[d.field] = d.text
+            makePanel(undefined, vector(set))
+            fuzzyCompare(gauge(d.gauge)[d.input], d.value, 5e-3)
         }
 
         function test_emptyVector() {

@@ -15,9 +15,11 @@ Item {
 
     readonly property string folder: "qrc:/Cessna/Instrumentos/"
 
-    // Both fuel needles follow one scale; the right one mirrors it.
-    readonly property var fuelPoints: [-5, 0, 20, 40, 58.97, 76, 80]
-    readonly property var fuelAngles: [155.631, 148, 117.474, 86.949, "58.0", 32.003, 32.003]
+    // Both fuel needles follow one scale; the right one mirrors it. The tanks
+    // hold kilograms of avgas (2.7293 kg a US gallon) read on the face's 0 to
+    // 26 gallons: empty, half (13 gal) and full (26 gal), and the stop beyond.
+    readonly property var fuelPoints: [-5, 0, 20, 35.481, 70.961, 80]
+    readonly property var fuelAngles: [154.341, 148, 122.634, "103.0", "58.0", 58]
     readonly property var altitudes: [-500, 0, 1000, 10000, 12500]
     readonly property var dots: [-7, -5, 0, 1, 5, 7]
 
