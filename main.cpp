@@ -3,7 +3,8 @@
 // Builds the running system in a fixed order (file service, instrument manager
 // with its directory and lock watching, the start-up contents of the lock and
 // value files, then the six module windows, each read from its configuration
-// file, titled, registered and shown) and runs the event loop until the last
+// file, titled, registered and shown, and the G1000 displays that the optional
+// settings file extraWindows.txt asks for) and runs the event loop until the last
 // window is closed. There are no options of our own; all settings live in the
 // exchange folder.
 //
@@ -11,6 +12,7 @@
 // closing them would, so the event loop ends normally with exit code 0.
 
 #include "exchangedirectory.h"
+#include "extrawindows.h"
 #include "fileclass.h"
 #include "instrumentmanager.h"
 #include "logging.h"
@@ -130,6 +132,9 @@ int main(int argc, char *argv[])
                                     info.defaultLayout, info.valueFiles);
         windows.push_back(std::move(window));
     }
+    // Then the G1000 displays that the optional settings file asks for.
+    for (std::unique_ptr<ModuleWindow> &window : ExtraWindows::open(texts, fileService.get(), manager.get()))
+        windows.push_back(std::move(window));
     qCInfo(lcStartup) << "Start-up finished:" << windows.size() << "windows";
 
     const int exitCode = app.exec();

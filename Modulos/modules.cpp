@@ -19,6 +19,14 @@ const char kStandByDefault[] =
     "168,236,210,1,390,225,210,1,174,9,210,1,174,441,210,1,390,441,210,1,60,687,182,1,"
     "168,236,210,1,1,23,600,1000,1,1";
 const char kRadioDefault[] = "0,0,1.00,1.00,0,0,0,0.30";
+// The G1000 displays (x, y, width, height, zoom), side by side on the left of
+// a 1920 x 1080 screen: the engine strip, an annunciator list beside its top,
+// the references page below that (it moves itself off screen until the
+// avionics open the page) and the speed markers beside the page.
+const char kEisDefault[] = "0,40,240,1000,1";
+const char kAnnunciatorDefault[] = "250,40,120,100,1";
+const char kReferencesDefault[] = "250,400,330,230,1";
+const char kSpeedsRefDefault[] = "590,345,90,342,1";
 
 // x, y, width and height stored in four consecutive fields from `first` on.
 constexpr WindowConfigIndices fourFieldsFrom(int first)
@@ -57,7 +65,12 @@ public:
     Row &constructorFields(const WindowConfigIndices &fields) { m.constructorFields = fields; return *this; }
     Row &opensAtStart(const QString &title, const QStringList &valueFiles)
     {
+        opensOnRequest(title, valueFiles);
         m.opensAtStart = true;
+        return *this;
+    }
+    Row &opensOnRequest(const QString &title, const QStringList &valueFiles)
+    {
         m.startupTitle = title;
         m.valueFiles = valueFiles;
         return *this;
@@ -124,34 +137,43 @@ QList<ModuleInfo> buildTable()
              .document("qrc:/Caravan/G1000/EIS/EIS.qml")
              .configFile("configEIS.txt")
              .layoutProperty("configStringEIS")
+             .defaultLayout(kEisDefault)
              .windowFields(fourFieldsFrom(0))
-             .constructorPlaces(ConstructorPlacement::PositionAndSize);
+             .constructorPlaces(ConstructorPlacement::PositionAndSize)
+             .opensOnRequest(QStringLiteral("Radod - EIS"), panelFiles);
     t << Row(Module::Annunciator, "Annunciator")
              .document("qrc:/Caravan/G1000/Annunciator/Annunciator.qml")
              .configFiles({QStringLiteral("configCaravanAnnunciator.txt"),
                            QStringLiteral("configCaravanAnnunciator2.txt")})
              .layoutProperty("configStringAnnunciator")
+             .defaultLayout(kAnnunciatorDefault)
              .form(WindowForm::OwnClass)
              .windowFields(fourFieldsFrom(0))
-             .constructorPlaces(ConstructorPlacement::Position);
+             .constructorPlaces(ConstructorPlacement::Position)
+             .opensOnRequest(QStringLiteral("Radod - Annunciator"), panelFiles);
     // The references windows keep their geometry in fields 0 to 3 as well,
-    // but the geometry service saves none of it.
+    // but the geometry service saves none of it. The speed markers have a
+    // file of their own: they stand beside an airspeed tape, not on the page.
     t << Row(Module::ReferencesScreen, "ReferencesScreen")
              .document("qrc:/Caravan/G1000/ReferencesScreen/ReferencesScreen.qml")
              .configFile("configReferences.txt")
              .layoutProperty("configStringReferences")
+             .defaultLayout(kReferencesDefault)
              .form(WindowForm::OwnClass)
              .commandChannel()
              .constructorPlaces(ConstructorPlacement::PositionAndSize)
-             .constructorFields(fourFieldsFrom(0));
+             .constructorFields(fourFieldsFrom(0))
+             .opensOnRequest(QStringLiteral("Radod - References"), panelFiles);
     t << Row(Module::SpeedReferences, "SpeedReferences")
              .document("qrc:/Caravan/G1000/SpeedReferences/SpeedReferences.qml")
-             .configFile("configReferences.txt")
+             .configFile("configSpeedsRef.txt")
              .layoutProperty("configStringSpeedsRef")
+             .defaultLayout(kSpeedsRefDefault)
              .form(WindowForm::OwnClass)
              .translucent()
              .constructorPlaces(ConstructorPlacement::PositionAndSize)
-             .constructorFields(fourFieldsFrom(0));
+             .constructorFields(fourFieldsFrom(0))
+             .opensOnRequest(QStringLiteral("Radod - Speed References"), panelFiles);
     return t;
 }
 

@@ -76,8 +76,7 @@ struct ModuleInfo
                              // per window of the module (Annunciator: ids 1, 2)
     QString configFile;      // the first of them
     QString layoutProperty;  // context property that carries the layout string
-    QString defaultLayout;   // layout string written when the file is missing;
-                             // empty for the modules start-up does not open
+    QString defaultLayout;   // layout string written when the file is missing
     WindowForm form = WindowForm::Panel;
     bool translucent = false;    // desktop shows through what the document leaves undrawn
     bool commandChannel = false; // publishes a G1000 knob-command channel
@@ -89,8 +88,9 @@ struct ModuleInfo
     // Positions the constructor reads where the geometry service saves none.
     std::optional<WindowConfigIndices> constructorFields;
 
-    // Start-up: opened in table order, titled, registered with the instrument
-    // manager as following these value files.
+    // Start-up: opened in table order (or, for the others, when the settings
+    // file asks for them: ExtraWindows), titled, registered with the
+    // instrument manager as following these value files.
     bool opensAtStart = false;
     QString startupTitle;
     QStringList valueFiles;

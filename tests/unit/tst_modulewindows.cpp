@@ -422,10 +422,11 @@ void tst_ModuleWindows::annunciatorGeometryServiceFollowsItsId()
     Annunciator two(2, QString(), QString(), layout, m_files.get());
     QVERIFY(m_exchange->writeInPlace(QStringLiteral("configCaravanAnnunciator2.txt"), "0,0,0,0,9"));
     two.viewManager()->setPosition(30, 40);
-    two.viewManager()->setSize(300, 200);
     two.viewManager()->saveWindowGeometry();
+    // The size is the one the document fits the window to (its list).
     QCOMPARE(m_exchange->bytes(QStringLiteral("configCaravanAnnunciator2.txt")),
-             QByteArray("30,40,300,200,9"));
+             QStringLiteral("30,40,%1,%2,9").arg(two.width()).arg(two.height()).toUtf8());
+    QCOMPARE(two.size(), QSize(120, 32));
     QVERIFY(!m_exchange->exists(QStringLiteral("configCaravanAnnunciator.txt")));
 
     Annunciator three(3, QString(), QString(), layout, m_files.get());
