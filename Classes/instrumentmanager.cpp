@@ -10,6 +10,7 @@
 #include <QQuickWidget>
 #include <QScopedValueRollback>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -296,25 +297,30 @@ void InstrumentManager::applyLockState(const QString &lockStatus)
 {
     const bool locked = lockStatus == QLatin1String("1");
     for (const QPointer<QMainWindow> &window : std::as_const(m_allScreens)) {
-        if (!window)
-            continue;
-        const Qt::WindowFlags flags = window->windowFlags();
-        // A window already in the wanted state is left alone: setting flags
-        // hides and re-shows it, which would make every lock notification
-        // flicker all windows.
-        if (flags.testFlag(Qt::FramelessWindowHint) == locked)
-            continue;
-        const bool wasVisible = window->isVisible();
-        Qt::WindowFlags newFlags = flags;
-        if (locked) {
-            newFlags |= Qt::FramelessWindowHint;
-            newFlags &= ~Qt::WindowFlags(Qt::Window);
-        } else {
-            newFlags &= ~Qt::WindowFlags(Qt::FramelessWindowHint);
-            newFlags |= Qt::Window;
-        }
-        window->setWindowFlags(newFlags);
-        if (wasVisible)
-            window->show();
+        if (window)
+            setFrameless(window, locked);
     }
+}
+
+void InstrumentManager::setFrameless(QWidget *window, bool frameless)
+{
+    // A window already in the wanted state is left alone.
+    if (window->windowFlags().testFlag(Qt::FramelessWindowHint) == frameless)
+        return;
+    // Only the frame comes or goes. The window keeps all its other flags
+    // (above ordinary windows among them), its place (the outer top-left
+    // corner, where a stored position puts it) and its size. A shown window
+    // is told so through its native window, which the window system changes
+    // in place: the widget's own setWindowFlags would hide it and make a new
+    // native window, which loses its place and, racing with the window
+    // manager, its stay-on-top state.
+    Qt::WindowFlags flags = window->windowFlags();
+    flags.setFlag(Qt::FramelessWindowHint, frameless);
+    QWindow *native = window->windowHandle();
+    if (!native || !window->isVisible()) {
+        window->setWindowFlags(flags);
+        return;
+    }
+    window->overrideWindowFlags(flags);
+    native->setFlags(flags);
 }

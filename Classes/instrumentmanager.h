@@ -128,6 +128,7 @@ signals:
 private:
     void onFileChanged(const QString &literalPath);
     void applyLockState(const QString &lockStatus);
+    static void setFrameless(QWidget *window, bool frameless);
     void pushConfig(const QString &literalPath);
     void pushValues(const QString &literalPath);
     void applyLockFile();

@@ -13,7 +13,7 @@ packages=(
   qml6-module-qtquick-templates qml6-module-qtquick-layouts qml6-module-qtquick-shapes
   qml6-module-qttest
   fonts-dseg fonts-b612 fonts-dejavu-core
-  xvfb xauth
+  xvfb xauth openbox x11-utils xdotool
 )
 
 missing=()
