@@ -35,12 +35,22 @@ private slots:
     void missingSettingsFileOpensNothing();
     void listedDisplaysOpenWithTheirFiles();
 
+    void referencesKnobs_data();
+    void referencesKnobs();
+    void referencesPageOpensAndCloses();
+
 private:
     std::vector<std::unique_ptr<ModuleWindow>> openFromSettings(const QByteArray &settings);
     static QQuickItem *documentOf(ModuleWindow *window)
     {
         return qobject_cast<QQuickItem *>(window->getQuickWidget()->rootObject());
     }
+
+    // The references screen as the settings file opens it, on the speeds given.
+    std::unique_ptr<ModuleWindow> openReferences(const QByteArray &speeds);
+    // Writes a knob command into commands.txt and waits until the channel has
+    // taken it (it empties the file).
+    bool command(const QString &word);
 
     std::unique_ptr<support::Exchange> m_exchange;
     FileClass m_files;
@@ -151,6 +161,145 @@ void tst_G1000Windows::listedDisplaysOpenWithTheirFiles()
     QCOMPARE(QSizeF(list->width(), list->height()), QSizeF(120, 32));
     // The speed markers start with the speeds of the file.
     QCOMPARE(documentOf(windows[3].get())->property("speedsText").toString(), ExtraWindows::kDefaultReferenceSpeeds);
+}
+
+std::unique_ptr<ModuleWindow> tst_G1000Windows::openReferences(const QByteArray &speeds)
+{
+    if (!m_exchange->writeInPlace(QStringLiteral("speedsRef.txt"), speeds))
+        return nullptr;
+    auto window = ExtraWindows::openWindow({Module::ReferencesScreen, 0}, StartupTexts(), &m_files, m_manager.get());
+    if (window && !QTest::qWaitForWindowExposed(window.get()))
+        return nullptr;
+    return window;
+}
+
+bool tst_G1000Windows::command(const QString &word)
+{
+    const QString name = QStringLiteral("commands.txt");
+    if (!m_exchange->writeInPlace(name, word.toUtf8()))
+        return false;
+    return QTest::qWaitFor([&] { return m_exchange->bytes(name).isEmpty(); }, support::kTimeout);
+}
+
+// The page worked through the real command channel: from a state (the page's
+// properties; the page starts with the cursor on START?, START? pressed),
+// the knob commands written one by one into commands.txt, then the page's
+// state and what speedsRef.txt holds ("" when it must stay as written).
+void tst_G1000Windows::referencesKnobs_data()
+{
+    QTest::addColumn<QVariantMap>("start");
+    QTest::addColumn<QStringList>("commands");
+    QTest::addColumn<QVariantMap>("expected");
+    QTest::addColumn<QByteArray>("speeds");
+
+    const QString up = QStringLiteral("outer_cursor_up"), down = QStringLiteral("outer_cursor_down");
+    const QString innerUp = QStringLiteral("inner_cursor_up"), innerDown = QStringLiteral("inner_cursor_down");
+    const QString press = QStringLiteral("cursor_press");
+    const QVariantMap released{{"startPressed", false}};
+    const auto times = [](int n, const QString &word) { return QStringList(n, word); };
+
+    QTest::newRow("outer knob stops at both ends")
+        << released << times(3, down) + times(8, up) << QVariantMap{{"currentSelectionIndex", 7}} << QByteArray();
+    QTest::newRow("outer knob down stops at 0")
+        << released << times(3, down) << QVariantMap{{"currentSelectionIndex", 0}} << QByteArray();
+    QTest::newRow("Vx up twice is saved")
+        << released << QStringList{up} + times(2, innerUp) << QVariantMap{{"currentSelectionIndex", 3}}
+        << QByteArray("87,105,70.5");
+    QTest::newRow("Vr down, decimals dropped")
+        << QVariantMap{{"startPressed", false}, {"currentSelectionIndex", 5}} << QStringList{innerDown}
+        << QVariantMap{} << QByteArray("85,105,69");
+    QTest::newRow("START? released, then pressed: locked")
+        << QVariantMap{} << QStringList{press, press, up, up}
+        << QVariantMap{{"isLocked", true}, {"currentSelectionIndex", 2}, {"startPressed", true}} << QByteArray();
+    QTest::newRow("first press releases START? and keeps the cursor")
+        << QVariantMap{} << QStringList{press} << QVariantMap{{"isLocked", false}, {"currentSelectionIndex", 2}}
+        << QByteArray();
+    QTest::newRow("locked: speeds stay")
+        << QVariantMap{{"currentSelectionIndex", 4}} << QStringList{innerUp} << QVariantMap{} << QByteArray();
+    QTest::newRow("press on Vr moves the cursor to START?")
+        << QVariantMap{{"startPressed", false}, {"currentSelectionIndex", 5}} << QStringList{press}
+        << QVariantMap{{"currentSelectionIndex", 2}, {"startPressed", false}} << QByteArray();
+    QTest::newRow("direction to DN shows the kept timer, back to UP shows zero")
+        << QVariantMap{{"startPressed", false}, {"lastTimerValue", "00:12:34"}, {"timerValue", "00:00:05"}}
+        << QStringList{down, innerUp}
+        << QVariantMap{{"timerDirection", "DN"}, {"timerValue", "00:12:34"}} << QByteArray();
+    QTest::newRow("direction back to UP keeps the timer")
+        << QVariantMap{{"startPressed", false}, {"timerDirection", "DN"}, {"timerValue", "00:07:00"}}
+        << QStringList{down, innerDown}
+        << QVariantMap{{"timerDirection", "UP"}, {"timerValue", "00:00:00"}, {"lastTimerValue", "00:07:00"}}
+        << QByteArray();
+    QTest::newRow("timer DN does not go below zero")
+        << QVariantMap{{"startPressed", false}, {"timerDirection", "DN"}} << QStringList{down, down, innerDown}
+        << QVariantMap{{"timerValue", "00:00:00"}} << QByteArray();
+    QTest::newRow("timer DN up one second")
+        << QVariantMap{{"startPressed", false}, {"timerDirection", "DN"}} << QStringList{down, down, innerUp}
+        << QVariantMap{{"timerValue", "00:00:01"}} << QByteArray();
+    QTest::newRow("timer carries into the hours")
+        << QVariantMap{{"startPressed", false}, {"timerDirection", "DN"}, {"timerValue", "00:59:59"}}
+        << QStringList{down, down, innerUp} << QVariantMap{{"timerValue", "01:00:00"}} << QByteArray();
+    QTest::newRow("timer borrows from the hours")
+        << QVariantMap{{"startPressed", false}, {"timerDirection", "DN"}, {"timerValue", "01:00:00"}}
+        << QStringList{down, down, innerDown} << QVariantMap{{"timerValue", "00:59:59"}} << QByteArray();
+    QTest::newRow("timer UP is not stepped")
+        << QVariantMap{{"startPressed", false}} << QStringList{down, down, innerUp}
+        << QVariantMap{{"timerValue", "00:00:00"}} << QByteArray();
+    QTest::newRow("minimums value while OFF turns ON at 10")
+        << QVariantMap{{"startPressed", false}, {"currentSelectionIndex", 7}} << QStringList{innerUp}
+        << QVariantMap{{"minimumsStatus", "ON"}, {"minimumsValue", "10"}} << QByteArray();
+    QTest::newRow("minimums value steps by 10 both ways")
+        << QVariantMap{{"startPressed", false}, {"currentSelectionIndex", 7}}
+        << QStringList{innerUp, innerUp, innerUp, innerDown} << QVariantMap{{"minimumsValue", "20"}} << QByteArray();
+    QTest::newRow("minimums status ON from 0, OFF keeps the value")
+        << QVariantMap{{"startPressed", false}, {"currentSelectionIndex", 7}, {"minimumsValue", "_____"}}
+        << QStringList{innerUp, down, innerDown}
+        << QVariantMap{{"minimumsStatus", "OFF"}, {"minimumsValue", "10"}} << QByteArray();
+    QTest::newRow("pressed minimums status does not change")
+        << QVariantMap{{"startPressed", false}, {"currentSelectionIndex", 6}} << QStringList{press, innerUp}
+        << QVariantMap{{"minimumsOffPressed", true}, {"isLocked", true}, {"minimumsStatus", "OFF"}} << QByteArray();
+    QTest::newRow("enter does nothing")
+        << QVariantMap{} << QStringList{QStringLiteral("enter_press")}
+        << QVariantMap{{"currentSelectionIndex", 2}, {"startPressed", true}} << QByteArray();
+}
+
+void tst_G1000Windows::referencesKnobs()
+{
+    QFETCH(QVariantMap, start);
+    QFETCH(QStringList, commands);
+    QFETCH(QVariantMap, expected);
+    QFETCH(QByteArray, speeds);
+
+    const QByteArray initialSpeeds("85,105,70.5");
+    const auto window = openReferences(initialSpeeds);
+    QVERIFY(window);
+    QQuickItem *page = documentOf(window.get());
+    for (auto i = start.cbegin(); i != start.cend(); ++i)
+        QVERIFY(page->setProperty(qPrintable(i.key()), i.value()));
+    for (const QString &word : commands)
+        QVERIFY2(command(word), qPrintable(word));
+    for (auto i = expected.cbegin(); i != expected.cend(); ++i)
+        QCOMPARE(page->property(qPrintable(i.key())), i.value());
+    // Speeds other than the one stepped keep their text.
+    QCOMPARE(m_exchange->bytes(QStringLiteral("speedsRef.txt")), speeds.isEmpty() ? initialSpeeds : speeds);
+}
+
+// Field 92 at 2 puts the page's window at its stored place; anything else
+// (another number, or the field absent) moves it off screen, x -10000, at its
+// stored height.
+void tst_G1000Windows::referencesPageOpensAndCloses()
+{
+    QVERIFY(m_exchange->writeInPlace(QStringLiteral("configReferences.txt"), "120,340,330,230,1"));
+    const auto window = openReferences("85,105,70");
+    QVERIFY(window);
+    const QByteArray before(92, ';');
+    for (const QByteArray &closed : {QByteArray("0"), QByteArray("2.5"), QByteArray()}) {
+        QVERIFY(m_exchange->writeInPlace(QStringLiteral("TimedProcessing.txt"), before + "2"));
+        QTRY_COMPARE(window->pos(), QPoint(120, 340));
+        QVERIFY(m_exchange->writeInPlace(QStringLiteral("TimedProcessing.txt"),
+                                         closed.isNull() ? before.left(91) : before + closed));
+        // (The offscreen platform keeps a frame's margin at such places.)
+        QTRY_VERIFY2(window->x() <= -9990, qPrintable(QString::number(window->x())));
+        QCOMPARE(window->y(), 340);
+    }
 }
 
 QTEST_MAIN(tst_G1000Windows)

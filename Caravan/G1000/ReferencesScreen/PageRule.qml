@@ -1,0 +1,7 @@
+import QtQuick
+
+// A white rule across the references page.
+Rectangle {
+    height: 2
+    color: "white"
+}
