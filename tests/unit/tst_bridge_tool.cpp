@@ -11,7 +11,9 @@
 #include <QtTest>
 
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -183,11 +185,16 @@ private slots:
         QProcess p;
         p.start(kProgram, args);
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(file).size() > 0, 20000);
+        // The first file is held open while the writer goes on, so that its
+        // inode cannot be freed and given to a later file of the same name.
+        const int held = ::open(QFile::encodeName(file).constData(), O_RDONLY);
+        QVERIFY(held >= 0);
         struct stat before {}, after {};
-        QCOMPARE(::stat(QFile::encodeName(file).constData(), &before), 0);
+        QCOMPARE(::fstat(held, &before), 0);
         const QByteArray first = readAll(file);
         QTRY_VERIFY_WITH_TIMEOUT(readAll(file) != first && !readAll(file).isEmpty(), 20000);
         QCOMPARE(::stat(QFile::encodeName(file).constData(), &after), 0);
+        ::close(held);
         p.kill();
         p.waitForFinished();
         if (atomic)
