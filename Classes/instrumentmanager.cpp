@@ -29,6 +29,8 @@ QString valuePropertyFor(const QString &path)
         return QStringLiteral("lock");
     if (path.endsWith(QLatin1String("TPRadioAvionico.txt")))
         return QStringLiteral("timedDataString");
+    if (path.endsWith(QLatin1String("speedsRef.txt")))
+        return QStringLiteral("speedsRefValues");
     return QString();
 }
 

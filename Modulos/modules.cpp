@@ -85,6 +85,9 @@ QList<ModuleInfo> buildTable()
 {
     const QStringList panelFiles{ExchangeFiles::values, ExchangeFiles::lock};
     const QStringList radioFiles{ExchangeFiles::radioValues};
+    // The references windows follow the reference speeds too, which the page
+    // edits and the speed markers show.
+    const QStringList referencesFiles = panelFiles + QStringList{ExchangeFiles::speedsRef};
     QList<ModuleInfo> t;
     t << Row(Module::Caravan, "Caravan")
              .formTitle("Caravan")
@@ -163,7 +166,7 @@ QList<ModuleInfo> buildTable()
              .commandChannel()
              .constructorPlaces(ConstructorPlacement::PositionAndSize)
              .constructorFields(fourFieldsFrom(0))
-             .opensOnRequest(QStringLiteral("Radod - References"), panelFiles);
+             .opensOnRequest(QStringLiteral("Radod - References"), referencesFiles);
     t << Row(Module::SpeedReferences, "SpeedReferences")
              .document("qrc:/Caravan/G1000/SpeedReferences/SpeedReferences.qml")
              .configFile("configSpeedsRef.txt")
@@ -173,7 +176,7 @@ QList<ModuleInfo> buildTable()
              .translucent()
              .constructorPlaces(ConstructorPlacement::PositionAndSize)
              .constructorFields(fourFieldsFrom(0))
-             .opensOnRequest(QStringLiteral("Radod - Speed References"), panelFiles);
+             .opensOnRequest(QStringLiteral("Radod - Speed References"), referencesFiles);
     return t;
 }
 

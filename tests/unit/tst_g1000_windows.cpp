@@ -38,6 +38,7 @@ private slots:
     void referencesKnobs_data();
     void referencesKnobs();
     void referencesPageOpensAndCloses();
+    void speedsFileFollowedEndToEnd();
 
 private:
     std::vector<std::unique_ptr<ModuleWindow>> openFromSettings(const QByteArray &settings);
@@ -46,6 +47,13 @@ private:
         return qobject_cast<QQuickItem *>(window->getQuickWidget()->rootObject());
     }
 
+    // What start-up reads before it opens windows.
+    StartupTexts startupTexts()
+    {
+        StartupTexts texts;
+        texts.values = m_files.readTextFromFile(support::Exchange::literal(QStringLiteral("TimedProcessing.txt")));
+        return texts;
+    }
     // The references screen as the settings file opens it, on the speeds given.
     std::unique_ptr<ModuleWindow> openReferences(const QByteArray &speeds);
     // Writes a knob command into commands.txt and waits until the channel has
@@ -76,9 +84,7 @@ std::vector<std::unique_ptr<ModuleWindow>> tst_G1000Windows::openFromSettings(co
 {
     if (!settings.isNull())
         m_exchange->writeInPlace(ExtraWindows::settingsFile(), settings);
-    StartupTexts texts;
-    texts.values = m_files.readTextFromFile(support::Exchange::literal(QStringLiteral("TimedProcessing.txt")));
-    return ExtraWindows::open(texts, &m_files, m_manager.get());
+    return ExtraWindows::open(startupTexts(), &m_files, m_manager.get());
 }
 
 // What a settings text asks for, and how many of its lines are reported as
@@ -167,7 +173,7 @@ std::unique_ptr<ModuleWindow> tst_G1000Windows::openReferences(const QByteArray 
 {
     if (!m_exchange->writeInPlace(QStringLiteral("speedsRef.txt"), speeds))
         return nullptr;
-    auto window = ExtraWindows::openWindow({Module::ReferencesScreen, 0}, StartupTexts(), &m_files, m_manager.get());
+    auto window = ExtraWindows::openWindow({Module::ReferencesScreen, 0}, startupTexts(), &m_files, m_manager.get());
     if (window && !QTest::qWaitForWindowExposed(window.get()))
         return nullptr;
     return window;
@@ -300,6 +306,48 @@ void tst_G1000Windows::referencesPageOpensAndCloses()
         QTRY_VERIFY2(window->x() <= -9990, qPrintable(QString::number(window->x())));
         QCOMPARE(window->y(), 340);
     }
+}
+
+// The reference speeds from the page's knobs to the markers: the page writes
+// speedsRef.txt, the manager pushes it to both windows, the markers move. An
+// outside edit (a replacement) reaches both too; a deleted file leaves them
+// as they are until it is written again.
+void tst_G1000Windows::speedsFileFollowedEndToEnd()
+{
+    QVERIFY(m_exchange->writeInPlace(QStringLiteral("TimedProcessing.txt"), QByteArray(15, ';') + "80"));
+    const auto page = openReferences("85,105,70");
+    QVERIFY(page);
+    const auto markers =
+        ExtraWindows::openWindow({Module::SpeedReferences, 0}, startupTexts(), &m_files, m_manager.get());
+    QVERIFY(markers);
+    QQuickItem *overlay = documentOf(markers.get());
+    QQuickItem *vr = overlay->findChild<QQuickItem *>(QStringLiteral("vrMarker"));
+    QVERIFY(vr);
+    const auto vrLine = [vr] { return vr->y() + vr->height() / 2; };
+    const auto shown = [](QQuickItem *document) { return document->property("speeds").toStringList(); };
+    QTRY_COMPARE(vrLine(), 169 + (80 - 70) * 5.8);
+
+    // Release START?, cursor to Vr, Vr up three times.
+    for (const char *word : {"cursor_press", "outer_cursor_up", "outer_cursor_up", "outer_cursor_up",
+                             "inner_cursor_up", "inner_cursor_up", "inner_cursor_up"})
+        QVERIFY2(command(QString::fromLatin1(word)), word);
+    QCOMPARE(m_exchange->bytes(QStringLiteral("speedsRef.txt")), QByteArray("85,105,73"));
+    QTRY_COMPARE(vrLine(), 169 + (80 - 73) * 5.8);
+
+    QVERIFY(m_exchange->replace(QStringLiteral("speedsRef.txt"), "80,100,60"));
+    QTRY_COMPARE(vrLine(), 169 + (80 - 60) * 5.8);
+    QTRY_COMPARE(shown(documentOf(page.get())), QStringList({"80", "100", "60"}));
+
+    QVERIFY(m_exchange->remove(QStringLiteral("speedsRef.txt")));
+    QVERIFY(m_exchange->writeInPlace(QStringLiteral("TimedProcessing.txt"), QByteArray(15, ';') + "81"));
+    QTRY_COMPARE(vrLine(), 169 + (81 - 60) * 5.8);
+    QTest::qWait(2 * InstrumentManager::kRewriteGraceMs * InstrumentManager::kRewriteWaitLimit);
+    QCOMPARE(shown(overlay), QStringList({"80", "100", "60"}));
+    QCOMPARE(shown(documentOf(page.get())), QStringList({"80", "100", "60"}));
+
+    QVERIFY(m_exchange->writeInPlace(QStringLiteral("speedsRef.txt"), "75,95,65"));
+    QTRY_COMPARE(vrLine(), 169 + (81 - 65) * 5.8);
+    QTRY_COMPARE(shown(documentOf(page.get())), QStringList({"75", "95", "65"}));
 }
 
 QTEST_MAIN(tst_G1000Windows)

@@ -33,9 +33,13 @@ Rectangle {
 
     // ---- the page's state ------------------------------------------------------
 
-    // Vx, Vy, Vr (and whatever follows, written back as it is).
+    // Vx, Vy, Vr (and whatever follows, written back as it is). A list pushed
+    // empty (speedsRef.txt deleted) leaves the page's own.
     property var speeds: speedsText.split(",")
-    onSpeedsTextChanged: speeds = speedsText.split(",")
+    onSpeedsTextChanged: {
+        if (speedsText.trim() !== "")
+            speeds = speedsText.split(",")
+    }
 
     property string timerValue: "00:00:00"
     property string timerDirection: "UP"

@@ -26,7 +26,13 @@ Item {
         const f = instrumentValues.length > 15 ? instrumentValues[15] : ""
         return f === "" ? 0 : Number(f)
     }
-    readonly property var speeds: speedsText.split(",")
+    // The speeds shown; a list pushed empty (speedsRef.txt deleted) leaves
+    // the markers where they are.
+    property var speeds: speedsText.split(",")
+    onSpeedsTextChanged: {
+        if (speedsText.trim() !== "")
+            speeds = speedsText.split(",")
+    }
 
     // Where the line of a marker for `speed` lies in the strip.
     function lineOf(speed) {
