@@ -2,6 +2,7 @@
 
 #include "expression.h"
 #include "flightmodel.h"
+#include "knobcommands.h"
 #include "recording.h"
 
 #include <QtTest>
@@ -556,6 +557,44 @@ private slots:
         QTest::newRow("name defined twice") << minimalFlight(QStringLiteral("let x = 1")) << "'x' is defined twice";
         QTest::newRow("no duration") << minimalFlight(QString(), {QStringLiteral("duration")}) << "no duration";
         QTest::newRow("empty file") << QString() << "no duration";
+        QTest::newRow("unknown command word") << minimalFlight(QStringLiteral("command 1 push")) << "'push' is not a command word";
+        QTest::newRow("command without word") << minimalFlight(QStringLiteral("command 1:00")) << "expected: command TIME WORD";
+        QTest::newRow("command after the end") << minimalFlight(QStringLiteral("command 99:00 enter_press"))
+                                               << "comes after the end of the flight";
+    }
+
+    // Knob commands: due as the flight passes their times (and again after it
+    // loops), written one at a time, the next once the last was taken, or
+    // instead of one that nobody took for a while.
+    void knobCommandsOneAtATime()
+    {
+        FlightModel model;
+        QString error;
+        QVERIFY2(model.load(minimalFlight(QStringLiteral("command 2 outer_cursor_up\ncommand 1 cursor_press\n"
+                                                          "command 2.5 inner_cursor_down\ncommand 9 enter_press")),
+                            QStringLiteral("f"), &error), qPrintable(error));
+        const double duration = model.duration();
+        QVERIFY(duration > 9);
+        KnobCommandPlayer knobs(model.commands(), duration);
+        knobs.advance(1.5); // the flight starts here: the command at 1 s is not played
+        QCOMPARE(knobs.next(false, 0), QString());
+        knobs.advance(2.2);
+        QCOMPARE(knobs.next(false, 100), QStringLiteral("outer_cursor_up"));
+        knobs.advance(3);
+        QCOMPARE(knobs.next(true, 200), QString()); // not taken yet
+        QCOMPARE(knobs.next(false, 300), QStringLiteral("inner_cursor_down"));
+        knobs.advance(duration);
+        QCOMPARE(knobs.next(true, 400), QString());
+        QCOMPARE(knobs.next(true, 300 + KnobCommandPlayer::kUntakenMs), QStringLiteral("enter_press"));
+        knobs.advance(1); // looped: the round begins again
+        QCOMPARE(knobs.next(false, 3000), QStringLiteral("cursor_press"));
+        QCOMPARE(knobs.due(), size_t(0));
+
+        // A flight without commands, or played without them, writes none.
+        KnobCommandPlayer none({}, duration);
+        none.advance(0);
+        none.advance(5);
+        QCOMPARE(none.next(false, 0), QString());
     }
 
     // A broken flight file is refused with the line and the reason.

@@ -160,6 +160,35 @@ private slots:
         QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 2);
     }
 
+    // --commands: the flight's knob commands go into commands.txt one at a
+    // time, each once the last has been taken (here by the test, as the suite
+    // takes them: it empties the file).
+    void demoWritesKnobCommands()
+    {
+        const QString folder = newFolder(QStringLiteral("knobs"));
+        const QString file = folder + QStringLiteral("/commands.txt");
+        QProcess p;
+        p.start(kProgram, {QStringLiteral("demo"), QStringLiteral("--exchange"), folder, QStringLiteral("--commands"),
+                           QStringLiteral("--from"), QStringLiteral("1:02.5"), QStringLiteral("--stop-after"),
+                           QStringLiteral("4")});
+        QStringList taken;
+        QElapsedTimer clock;
+        clock.start();
+        while (p.state() != QProcess::NotRunning && clock.elapsed() < 30000) {
+            const QByteArray word = readAll(file).trimmed();
+            if (!word.isEmpty()) {
+                taken << QString::fromUtf8(word);
+                writeInPlace(file, QByteArray());
+            }
+            p.waitForFinished(20);
+        }
+        QCOMPARE(p.exitCode(), 0);
+        // 1:03, 1:05, 1:06 (and 1:07 at the end, if the stop comes after it).
+        QCOMPARE(taken.mid(0, 3), (QStringList{QStringLiteral("cursor_press"), QStringLiteral("outer_cursor_up"),
+                                               QStringLiteral("outer_cursor_up")}));
+        QVERIFY2(taken.size() <= 4, qPrintable(taken.join(QLatin1Char(' '))));
+    }
+
     // In place keeps the file (and its identity) across writes; atomic
     // replaces it by a new one each time.
     void writeModes_data()

@@ -122,6 +122,14 @@ QString FlightModel::builtInText()
     return QString::fromUtf8(f.readAll());
 }
 
+const QStringList &FlightModel::commandWords()
+{
+    static const QStringList words{QStringLiteral("inner_cursor_up"), QStringLiteral("inner_cursor_down"),
+                                   QStringLiteral("outer_cursor_up"), QStringLiteral("outer_cursor_down"),
+                                   QStringLiteral("cursor_press"), QStringLiteral("enter_press")};
+    return words;
+}
+
 bool FlightModel::parseTime(const QString &text, double *seconds)
 {
     static const QRegularExpression re(QStringLiteral("^(?:(\\d+):)?(\\d+(?:\\.\\d*)?)$"));
@@ -145,6 +153,7 @@ bool FlightModel::load(const QString &text, const QString &source, QString *erro
     m_derived.clear();
     m_outputs.clear();
     m_names.clear();
+    m_commands.clear();
 
     int errorLine = 0;
     QString message;
@@ -243,6 +252,17 @@ bool FlightModel::load(const QString &text, const QString &source, QString *erro
             d.slot = declare(l.number, m.captured(1));
             derivedOrder.insert(m.captured(1), int(m_derived.size()));
             m_derived.push_back(std::move(d));
+        } else if (keyword == QLatin1String("command")) {
+            const QStringList parts = l.text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            Command c;
+            if (parts.size() != 3 || !parseTime(parts.at(1), &c.time)) {
+                fail(l.number, QStringLiteral("expected: command TIME WORD"));
+                continue;
+            }
+            c.word = parts.at(2);
+            if (!commandWords().contains(c.word))
+                fail(l.number, QStringLiteral("'%1' is not a command word (%2)").arg(c.word, commandWords().join(QStringLiteral(", "))));
+            m_commands.push_back(c);
         } else if (keyword != QLatin1String("at") && keyword != QLatin1String("value")
                    && keyword != QLatin1String("radio")) {
             fail(l.number, QStringLiteral("unknown statement '%1'").arg(keyword));
@@ -252,6 +272,10 @@ bool FlightModel::load(const QString &text, const QString &source, QString *erro
         return finish();
     if (m_duration <= 0)
         return fail(0, QStringLiteral("no duration given")), finish();
+    for (const Command &c : m_commands) {
+        if (c.time > m_duration)
+            return fail(0, QStringLiteral("the command %1 comes after the end of the flight").arg(c.word)), finish();
+    }
 
     // Pass 2: keyframes, expressions and outputs.
     int derivedIndex = 0; // derived values compiled so far
@@ -435,6 +459,8 @@ bool FlightModel::load(const QString &text, const QString &source, QString *erro
             m_outputs.push_back(std::move(out));
         }
     }
+    std::stable_sort(m_commands.begin(), m_commands.end(),
+                     [](const Command &a, const Command &b) { return a.time < b.time; });
     for (Track &tr : m_tracks) {
         if (tr.times.empty()) {
             fail(0, QStringLiteral("track '%1' has no keyframe").arg(tr.name));

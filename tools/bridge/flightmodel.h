@@ -22,6 +22,11 @@
 //                                       integrated over time from INITIAL
 //   value INDEX = EXPR [%.Nf | %0W.Nf]  field INDEX of TimedProcessing.txt
 //   radio INDEX = EXPR [%.Nf | %0W.Nf]  field INDEX of TPRadioAvionico.txt
+//   command 1:03 WORD                   a G1000 knob command at that time
+//                                       (inner_cursor_up, inner_cursor_down,
+//                                       outer_cursor_up, outer_cursor_down,
+//                                       cursor_press, enter_press), written
+//                                       into commands.txt when asked for
 //
 // A linear track interpolates between its keyframes, a step track holds each
 // keyframe until the next, a text track holds text and may only be written to
@@ -68,6 +73,16 @@ public:
     QStringList valueFields() const;
     QStringList radioFields() const;
 
+    // The knob commands of the flight, in time order.
+    struct Command
+    {
+        double time = 0;
+        QString word;
+    };
+    const std::vector<Command> &commands() const { return m_commands; }
+    // The words the suite's G1000 command channel takes.
+    static const QStringList &commandWords();
+
     // Current value of a named track, state or derived value (tests, dump).
     bool hasName(const QString &name) const;
     double valueOf(const QString &name) const;
@@ -97,4 +112,5 @@ private:
     std::vector<Output> m_outputs;   // value fields first, then radio fields
     std::vector<double> m_stateValues;
     std::vector<QString> m_names;    // name of each slot
+    std::vector<Command> m_commands;
 };

@@ -11,6 +11,7 @@
 #include "exchangedirectory.h"
 #include "flightgear.h"
 #include "flightmodel.h"
+#include "knobcommands.h"
 #include "pacer.h"
 #include "recording.h"
 #include "valuewriter.h"
@@ -182,6 +183,7 @@ struct Options
     double step = 1;
     double to = -1;
     bool loop = false;
+    bool commands = false;
     ValueWriter::Mode writeMode = ValueWriter::InPlace;
     QString flightFile;
     QHostAddress listenAddress = QHostAddress(QHostAddress::LocalHost);
@@ -218,6 +220,19 @@ bool loadFlight(const Options &opt, FlightModel *model, QString *error)
     return model->load(text, name, error);
 }
 
+// commands.txt, where the flight's knob commands go (--commands).
+QString commandFilePath()
+{
+    return ExchangeDirectory::resolve(ExchangeDirectory::literalPath(QStringLiteral("commands.txt")));
+}
+
+// Whether commands.txt holds a word (the suite empties it when it takes one).
+bool commandFileHoldsWord()
+{
+    QFile f(commandFilePath());
+    return f.open(QIODevice::ReadOnly) && !f.read(256).trimmed().isEmpty();
+}
+
 int runDemo(QCoreApplication &app, const Options &opt)
 {
     FlightModel model;
@@ -232,6 +247,9 @@ int runDemo(QCoreApplication &app, const Options &opt)
     SteadyRate rate;
     int exitCode = Success;
     const double duration = model.duration();
+    KnobCommandPlayer knobs(opt.commands ? model.commands() : std::vector<FlightModel::Command>(), duration);
+    const ValueWriter commandWriter(ValueWriter::InPlace);
+    FailureReporter commandFailures;
 
     QObject::connect(&rate, &SteadyRate::tick, &app, [&](qint64, double dueMs) {
         if (opt.stopAfter > 0 && dueMs >= opt.stopAfter * 1000) {
@@ -239,11 +257,20 @@ int runDemo(QCoreApplication &app, const Options &opt)
             app.quit();
             return;
         }
-        model.advanceTo(std::fmod(opt.from + dueMs / 1000.0, duration));
+        const double flightTime = std::fmod(opt.from + dueMs / 1000.0, duration);
+        model.advanceTo(flightTime);
         if (!writer.write(0, model.valueVector().toUtf8(), dueMs) || !writer.write(1, model.radioVector().toUtf8(), dueMs)) {
             exitCode = Failure;
             rate.stop();
             app.exit(Failure);
+            return;
+        }
+        knobs.advance(flightTime);
+        if (knobs.due() > 0) {
+            const QString word = knobs.next(commandFileHoldsWord(), dueMs);
+            QString why;
+            if (!word.isEmpty() && !commandWriter.write(commandFilePath(), word.toUtf8(), &why))
+                commandFailures.failed(commandFilePath(), why, dueMs);
         }
     });
     watchForStop(app, 0, [&]() { return rate.elapsedMs(); }, [&]() { rate.stop(); app.quit(); });
@@ -251,7 +278,10 @@ int runDemo(QCoreApplication &app, const Options &opt)
     out() << "radod-bridge: playing the flight " << (opt.flightFile.isEmpty() ? FlightModel::builtInName() : opt.flightFile)
           << " (" << formatTime(duration) << ", looped) from " << formatTime(opt.from) << " at " << opt.rate
           << " updates per second into " << QDir::toNativeSeparators(folder)
-          << (opt.writeMode == ValueWriter::Atomic ? " (atomic replace)" : " (in place)") << Qt::endl;
+          << (opt.writeMode == ValueWriter::Atomic ? " (atomic replace)" : " (in place)")
+          << (opt.commands ? QStringLiteral(", with %1 knob commands into commands.txt").arg(model.commands().size())
+                           : QString())
+          << Qt::endl;
     rate.start(opt.rate);
     const int loopCode = app.exec();
     return exitCode != Success ? exitCode : loopCode;
@@ -569,13 +599,17 @@ int main(int argc, char *argv[])
     const QCommandLineOption stepOpt(QStringLiteral("step"), QStringLiteral("dump: seconds between lines (default 1)."),
                                      QStringLiteral("seconds"));
     const QCommandLineOption loopOpt(QStringLiteral("loop"), QStringLiteral("replay: start again at the end."));
+    const QCommandLineOption commandsOpt(QStringLiteral("commands"),
+        QStringLiteral("demo: also write the flight's G1000 knob commands into commands.txt, one at a time, each once "
+                       "the suite has taken the last (they work the references page of the G1000 displays)."));
     const QCommandLineOption stopOpt(QStringLiteral("stop-after"), QStringLiteral("Stop after this many seconds."),
                                      QStringLiteral("seconds"));
     const QCommandLineOption listenOpt(QStringLiteral("listen"),
         QStringLiteral("flightgear: where to receive FlightGear's records, [ADDRESS:]PORT (default 127.0.0.1:%1; "
                        "0.0.0.0:PORT for FlightGear on another computer).").arg(kFlightGearPort),
         QStringLiteral("address:port"));
-    parser.addOptions({exchangeOpt, rateOpt, atomicOpt, flightOpt, fromOpt, toOpt, stepOpt, loopOpt, stopOpt, listenOpt});
+    parser.addOptions({exchangeOpt, rateOpt, atomicOpt, flightOpt, fromOpt, toOpt, stepOpt, loopOpt, commandsOpt, stopOpt,
+                       listenOpt});
 
     if (!parser.parse(QCoreApplication::arguments()))
         return complain(Usage, parser.errorText() + QStringLiteral(" (see --help)"));
@@ -611,6 +645,7 @@ int main(int argc, char *argv[])
         return complain(Usage, QStringLiteral("--listen takes [ADDRESS:]PORT, such as 5705 or 0.0.0.0:5705, not '%1'")
                                    .arg(parser.value(listenOpt)));
     opt.loop = parser.isSet(loopOpt);
+    opt.commands = parser.isSet(commandsOpt);
     opt.writeMode = parser.isSet(atomicOpt) ? ValueWriter::Atomic : ValueWriter::InPlace;
     opt.flightFile = parser.value(flightOpt);
     if (parser.isSet(exchangeOpt)) {
