@@ -97,6 +97,8 @@ private slots:
     void marksUnderFixedIndex();
     void pitchMarksAtCentre_data();
     void pitchMarksAtCentre();
+    void engineStripMarksUnderPointers_data();
+    void engineStripMarksUnderPointers();
 
 private:
     QQmlEngine m_engine;
@@ -375,6 +377,71 @@ void TestArtwork::pitchMarksAtCentre()
     };
     QVERIFY2(markAt(0), "no pitch mark at the centre");
     QVERIFY2(!markAt(-2.2) && !markAt(2.2), "pitch marks beside the centre");
+}
+
+// The G1000 engine strip: for each numbered value of an arc, the arrow of
+// its pointer points at a white graduation (probed just outside the coloured
+// band, where only graduations are white); for each mark of the fuel scale,
+// the top of a column full to that mark is level with it. The strip's numbers
+// come from value-vector fields, in the vector's units.
+void TestArtwork::engineStripMarksUnderPointers_data()
+{
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("pointer");
+
+    const double footPoundsPerNewtonMetre = 0.73756, poundsPerKilogram = 2.20462;
+    for (int ftlb : {0, 1000, 1500, 2000, 2500, 3000})
+        QTest::addRow("torque %d ft-lb", ftlb)
+            << 65 << QString::number(qRound(ftlb / footPoundsPerNewtonMetre)) << "ponteiroTorque";
+    for (int c : {0, 600, 900})
+        QTest::addRow("itt %d", c) << 70 << QString::number(c) << "ponteiroItt";
+    for (int ng : {12, 50, 100})
+        QTest::addRow("ng %d", ng) << 71 << QString::number(ng) << "ponteiroNgRpm";
+    for (int lb : {200, 400, 600, 800, 1000}) {
+        const QString kg = QString::number(lb / poundsPerKilogram, 'f', 1);
+        QTest::addRow("fuel left %d lb", lb) << 2 << kg << "ponteiroFuelLeft";
+        QTest::addRow("fuel right %d lb", lb) << 3 << kg << "ponteiroFuelRight";
+    }
+}
+
+void TestArtwork::engineStripMarksUnderPointers()
+{
+    QFETCH(int, field);
+    QFETCH(QString, value);
+    QFETCH(QString, pointer);
+
+    Gauge strip(m_engine, QStringLiteral("qrc:/Caravan/G1000/EIS/EIS.qml"));
+    QVERIFY(strip.root());
+    QVariantList values;
+    for (int i = 0; i <= field; ++i)
+        values << (i == field ? value : QStringLiteral("0"));
+    strip.set("instrumentValues", values);
+    QQuickItem *layer = strip.layer(pointer);
+    QQuickItem *background = strip.layer(QStringLiteral("background"));
+    QVERIFY(layer && background);
+    const QImage image = imageOf(background);
+    QVERIFY(!image.isNull());
+    const auto whiteOnStrip = [&](QPointF at) { return whiteAt(image, background, background->mapFromItem(layer, at)); };
+
+    if (pointer.startsWith(QLatin1String("ponteiroFuel"))) {
+        // The scale's marks stand beside the columns, on their inner side.
+        const double beside = pointer.endsWith(QLatin1String("Left")) ? layer->width() + 6 : -6;
+        QVERIFY2(whiteOnStrip(QPointF(beside, 0)), "no mark level with the column's top");
+        QVERIFY2(!whiteOnStrip(QPointF(beside, 4)) && !whiteOnStrip(QPointF(beside, -4)), "marks beside the top");
+        return;
+    }
+    // The arrow's tip and the dial's centre (the layer's), in the layer.
+    const QPointF centre(layer->width() / 2, layer->height() / 2), tip(layer->width() / 2, 4);
+    const QPointF direction = (tip - centre) / QLineF(centre, tip).length();
+    const double probeRadius = 71 / 1.4; // in the layer's units (scale 1.4), beyond the band
+    const auto markAt = [&](double degreesAside) {
+        QTransform turn;
+        turn.rotate(degreesAside);
+        return whiteOnStrip(centre + turn.map(direction) * probeRadius);
+    };
+    QVERIFY2(markAt(0), "no mark under the pointer");
+    QVERIFY2(!markAt(-2.5) && !markAt(2.5), "marks beside the pointer");
 }
 
 QTEST_MAIN(TestArtwork)
