@@ -22,6 +22,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QWindow>
 
 #include <memory>
@@ -88,6 +89,10 @@ int main(int argc, char *argv[])
     qCDebug(lcStartup) << "Starting Application | new";
     RenderBackend::useSoftwareWhenPreferred();
     QApplication app(argc, argv);
+    // The icon of the windows, and the desktop entry the suite is installed
+    // with (packaging/radod-panels.desktop), which names the same icon.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/packaging/radod-panels.png")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("radod-panels"));
     // Every document that uses Qt Quick Controls gets the Material style.
     qputenv("QT_QUICK_CONTROLS_STYLE", "Material");
 
