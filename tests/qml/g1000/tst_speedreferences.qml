@@ -50,12 +50,10 @@ Item {
             verify(marker("vyMarker").visible)
         }
 
-        function test_looks() {
-            const strip = findChild(overlay, "strip")
-            compare([strip.width, strip.height, strip.clip], [90, 342, true])
+        function test_labels() {
             compare(String(marker("vrMarker").colour), "#00ffff")
             compare(findChild(marker("vrMarker"), "label").text, "VR")
-            compare(marker("vxMarker").x, 5)
+            verify(findChild(overlay, "strip").clip)
         }
     }
 }
