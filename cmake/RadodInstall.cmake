@@ -95,11 +95,12 @@ if(WIN32)
     endif()
 endif()
 
-# The QML modules the documents import, with those they import in turn, as
-# the Debian packages that hold them: dpkg-shlibdeps sees only the shared
-# libraries the programs link. A module this Qt does not have is one the
+# The QML modules the documents import, with those they import in turn, and
+# the image plugins for the resource tree's images, as the Debian packages
+# that hold them: dpkg-shlibdeps sees only the shared libraries the programs
+# link. A module this Qt does not have is one the
 # documents load only where it exists (see Classes/VectorImage), and is left out.
-function(radod_qml_module_packages out)
+function(radod_plugin_packages out)
     set(${out} "" PARENT_SCOPE)
     find_program(RADOD_DPKG dpkg)
     if(NOT RADOD_DPKG OR NOT QT6_INSTALL_QML)
@@ -141,10 +142,24 @@ function(radod_qml_module_packages out)
             list(APPEND queue ${lines})
         endforeach()
     endwhile()
-    if(NOT qmldirs)
+    # Images are decoded by Qt's image-format plugins, which the programs do
+    # not link either: one for each kind of image in the resource tree.
+    set(plugins "")
+    foreach(e IN LISTS entries)
+        if(e MATCHES "\\.([A-Za-z]+)\\|")
+            string(TOLOWER "${CMAKE_MATCH_1}" ext)
+            string(REPLACE "jpg" "jpeg" ext "${ext}")
+            set(plugin "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/imageformats/libq${ext}.so")
+            if(EXISTS "${plugin}")
+                list(APPEND plugins "${plugin}")
+            endif()
+        endif()
+    endforeach()
+    list(REMOVE_DUPLICATES plugins)
+    if(NOT qmldirs AND NOT plugins)
         return()
     endif()
-    execute_process(COMMAND ${RADOD_DPKG} -S ${qmldirs} OUTPUT_VARIABLE owners ERROR_QUIET)
+    execute_process(COMMAND ${RADOD_DPKG} -S ${qmldirs} ${plugins} OUTPUT_VARIABLE owners ERROR_QUIET)
     string(REGEX MATCHALL "(^|\n)[a-z0-9.+-]+" names "${owners}")
     set(packages "")
     foreach(n IN LISTS names)
@@ -185,10 +200,11 @@ A bridge program beside the flight simulator writes the flight's values into
 an exchange folder that the panels follow. The package carries the panels
 (radod-panels), the bridge with a demo flight, a recorder and a FlightGear
 link (radod-bridge), and a document inspector (radod-inspect).")
-    # Shared libraries from the binaries, QML modules from the documents.
+    # Shared libraries from the binaries, QML modules and image plugins from
+    # the resource tree.
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-    radod_qml_module_packages(_radod_qml_packages)
-    list(JOIN _radod_qml_packages ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
+    radod_plugin_packages(_radod_plugin_packages)
+    list(JOIN _radod_plugin_packages ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 
     # The package built from the programs of this build folder, unpacked and
     # run (tests/package/package_test.sh).

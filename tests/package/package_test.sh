@@ -84,6 +84,14 @@ for _ in $(seq 300); do
   sleep 0.1
 done
 grep -q 'Start-up finished: 6 windows' "$work/suite.log" || { cat "$work/suite.log" >&2; fail "the suite did not open its six windows"; }
+# Every Qt plugin and QML module it has loaded (no program links them, so
+# dpkg-shlibdeps cannot see them) comes from a package the package depends on.
+mapfile -t loaded < <(grep -o '/[^ ]*/qt6/\(plugins\|qml\)/[^ ]*\.so' "/proc/$suite_pid/maps" | sort -u)
+[ ${#loaded[@]} -gt 0 ] || fail "the suite loaded no Qt plugin"
+for owner in $(dpkg -S "${loaded[@]}" | cut -d: -f1 | sort -u); do
+  [[ ", $depends," == *", $owner "* || ", $depends," == *", $owner,"* ]] \
+    || fail "the suite loads plugins of $owner, which Depends lacks: $depends"
+done
 kill -TERM "$suite_pid"
 status=0
 wait "$suite_pid" || status=$?
