@@ -237,6 +237,7 @@ Rectangle {
     // wide for that at 26 px, the text is made smaller instead of running
     // under the control.
     component MenuLabel: Label {
+        textFormat: Text.PlainText
         property string name
         // The menu: the controls group's parent (ids do not reach inline components).
         readonly property var owner: parent ? parent.parent : null

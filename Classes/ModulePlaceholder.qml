@@ -25,6 +25,7 @@ Rectangle {
 
         Text {
             id: titleLabel
+            textFormat: Text.PlainText
             anchors.horizontalCenter: parent.horizontalCenter
             text: placeholder.title
             color: "white"
@@ -33,6 +34,7 @@ Rectangle {
         }
         Text {
             id: fieldsLabel
+            textFormat: Text.PlainText
             anchors.horizontalCenter: parent.horizontalCenter
             text: placeholder.fieldCount + " campos recebidos"
             color: "#9fd3ff"
@@ -40,6 +42,7 @@ Rectangle {
         }
         Text {
             id: lockLabel
+            textFormat: Text.PlainText
             anchors.horizontalCenter: parent.horizontalCenter
             text: "lock: \"" + placeholder.lockText + "\""
             color: placeholder.lockText === "1" ? "#ff9f6f" : "#b0b0b0"

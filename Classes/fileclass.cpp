@@ -12,22 +12,36 @@
 #include <filesystem>
 #include <system_error>
 
-namespace {
+FileClass::FileClass(QObject *parent) : QObject(parent) {}
 
-// Reads a whole file as text; false when it cannot be opened as a file.
-bool readAll(const QString &realPath, QIODevice::OpenMode mode, QString *content, QString *error)
+FileClass::ReadResult FileClass::readAll(const QString &realPath, QIODevice::OpenMode mode, QString *content,
+                                         QString *error)
 {
     QFile file(realPath);
-    if (!FileClass::openRegularFile(file, QIODevice::ReadOnly | mode, error))
-        return false;
+    if (!openRegularFile(file, QIODevice::ReadOnly | mode, error))
+        return ReadResult::Unreadable;
+    if (refuseOversized(file))
+        return ReadResult::Oversized;
     QTextStream in(&file); // UTF-8; a byte-order mark is honoured and dropped
     *content = in.readAll();
-    return true;
+    return ReadResult::Read;
 }
 
-} // namespace
-
-FileClass::FileClass(QObject *parent) : QObject(parent) {}
+bool FileClass::refuseOversized(const QFile &file)
+{
+    const QString real = file.fileName();
+    const qint64 size = file.size();
+    if (size <= kMaxFileSize) {
+        m_oversized.remove(real);
+        return false;
+    }
+    if (!m_oversized.contains(real)) {
+        m_oversized.insert(real);
+        qCWarning(lcFiles).noquote() << QStringLiteral("Arquivo grande demais, ignorado: %1 (%2 bytes, limite %3)")
+                                            .arg(QDir::toNativeSeparators(real)).arg(size).arg(kMaxFileSize);
+    }
+    return true;
+}
 
 bool FileClass::openRegularFile(QFile &file, QIODevice::OpenMode mode, QString *error)
 {
@@ -49,10 +63,21 @@ bool FileClass::openRegularFile(QFile &file, QIODevice::OpenMode mode, QString *
 
 QString FileClass::readTextFromFile(const QString &filePath)
 {
+    return readText(filePath).value_or(QString());
+}
+
+std::optional<QString> FileClass::readText(const QString &filePath)
+{
     QString content;
     QString error;
-    if (!readAll(ExchangeDirectory::resolve(filePath), QIODevice::Text, &content, &error))
+    switch (readAll(ExchangeDirectory::resolve(filePath), QIODevice::Text, &content, &error)) {
+    case ReadResult::Oversized:
+        return std::nullopt;
+    case ReadResult::Unreadable:
         return QString();
+    case ReadResult::Read:
+        break;
+    }
     if (content.trimmed().isEmpty())
         return QString();
     return content;
@@ -93,10 +118,11 @@ QString FileClass::readConfigFromFile(const QString &filePath, const QString &de
     if (info.exists()) {
         QString content;
         QString error;
-        if (!readAll(real, {}, &content, &error)) {
+        const ReadResult result = readAll(real, {}, &content, &error);
+        if (result == ReadResult::Unreadable)
             qCCritical(lcFiles) << "Não foi possível abrir o arquivo para leitura:" << error;
-            return defaultValues;
-        }
+        if (result != ReadResult::Read)
+            return defaultValues; // a file too large has been reported
         return content;
     }
     // Said only when the file is there; a failed write has said why not.

@@ -5,6 +5,8 @@
 #include <QSet>
 #include <QString>
 
+#include <optional>
+
 // The one gateway through which documents, start-up, the instrument manager and
 // the geometry services read and write the exchange files. Every call opens,
 // works and closes. Paths are the literal exchange paths
@@ -19,20 +21,29 @@
 // reason and the consequence, once: the service remembers what it has
 // reported until that file is written again, so a panel that writes on every
 // drag does not fill the log. Nothing is ever reported as written that was not.
+//
+// Every exchange file is a few hundred bytes to a few kilobytes. A file larger
+// than kMaxFileSize is refused without being read: its size alone is looked
+// at, so a huge file neither holds the caller nor takes memory. The refusal is
+// logged once, with the file and its size, until the file is sane again.
 class FileClass : public QObject
 {
     Q_OBJECT
 public:
     explicit FileClass(QObject *parent = nullptr);
 
+    // The largest exchange file that is read, in bytes.
+    static constexpr qint64 kMaxFileSize = 64 * 1024;
+
 public slots:
-    // Whole content as text ("" when the file cannot be opened or holds only
-    // white space). Carriage returns before line feeds are dropped; a
-    // byte-order mark is dropped.
+    // Whole content as text ("" when the file cannot be opened, is too large
+    // or holds only white space). Carriage returns before line feeds are
+    // dropped; a byte-order mark is dropped.
     QString readTextFromFile(const QString &filePath);
 
     // Content verbatim. Creates the folder and the file (with defaultValues)
-    // when missing; returns defaultValues when the file cannot be read.
+    // when missing; returns defaultValues when the file cannot be read or is
+    // too large.
     QString readConfigFromFile(const QString &filePath, const QString &defaultValues);
 
     // Replaces the whole file with `content` (UTF-8, no line end added).
@@ -46,6 +57,10 @@ public slots:
     void createFile(const QString &filePath);
 
 public:
+    // The read of readTextFromFile, telling a file that is too large (no
+    // value: the caller keeps what it has) from one that is empty or missing.
+    std::optional<QString> readText(const QString &filePath);
+
     // The write of writeFile, telling whether it succeeded (for C++ callers).
     bool write(const QString &content, const QString &filePath);
 
@@ -59,10 +74,19 @@ public:
     static bool openRegularFile(QFile &file, QIODevice::OpenMode mode, QString *error);
 
 private:
+    enum class ReadResult { Read, Unreadable, Oversized };
+    // Reads a whole file (a real path) as text, unless it cannot be opened as
+    // a file or is too large.
+    ReadResult readAll(const QString &realPath, QIODevice::OpenMode mode, QString *content, QString *error);
+    // True when the open `file` is larger than kMaxFileSize; says so once
+    // (per path, until it is within the limit again).
+    bool refuseOversized(const QFile &file);
+
     // Logs that `realPath` could not be written or created, unless that was
     // already said (of it, or of its folder) since it was last written.
     void reportFailure(const QString &message, const QString &realPath, const QString &reason);
     void clearFailure(const QString &realPath) { m_reported.remove(realPath); }
 
     QSet<QString> m_reported;
+    QSet<QString> m_oversized; // refused files, said once until sane again
 };

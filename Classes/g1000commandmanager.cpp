@@ -4,6 +4,7 @@
 #include "fileclass.h"
 #include "logging.h"
 
+#include <QDir>
 #include <QFile>
 
 G1000CommandManager::G1000CommandManager(QObject *parent) : QObject(parent)
@@ -22,10 +23,22 @@ void G1000CommandManager::onCommandFileChanged(const QString &path)
     const QString real = ExchangeDirectory::resolve(path);
     QFile file(real);
     QString error;
-    if (!FileClass::openRegularFile(file, QIODevice::ReadOnly | QIODevice::Text, &error)) {
+    if (!FileClass::openRegularFile(file, QIODevice::ReadOnly, &error)) {
         qCWarning(lcCommands) << "Não foi possível abrir o arquivo de comandos:" << error;
         return;
     }
+    if (file.size() > FileClass::kMaxFileSize) {
+        // No command word is that long: not read, only emptied.
+        if (!m_oversizedSaid) {
+            qCWarning(lcCommands).noquote() << QStringLiteral("Arquivo de comandos grande demais, esvaziado: %1 (%2 bytes)")
+                                                   .arg(QDir::toNativeSeparators(real)).arg(file.size());
+            m_oversizedSaid = true;
+        }
+        file.close();
+        emptyIf(real, [](QFile &f) { return f.size() > FileClass::kMaxFileSize; });
+        return;
+    }
+    m_oversizedSaid = false;
     const QByteArray raw = file.readAll();
     file.close();
     const QString command = QString::fromUtf8(raw).trimmed();
@@ -45,12 +58,27 @@ void G1000CommandManager::onCommandFileChanged(const QString &path)
     if (!command.isEmpty())
         qCDebug(lcCommands) << "comando" << command;
 
-    // Emptied in place, so that the watch stays on the file. An empty file is
-    // left alone: emptying it again would be a change of its own and wake this
-    // slot up again, for ever.
+    // An empty file is left alone: emptying it again would be a change of its
+    // own and wake this slot up again, for ever.
     if (!raw.isEmpty()) {
-        QFile out(real);
-        if (!FileClass::openRegularFile(out, QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text, &error))
-            qCWarning(lcCommands) << "Não foi possível esvaziar o arquivo de comandos:" << error;
+        emptyIf(real, [&raw](QFile &f) {
+            // What a writer may have put there since is its next command.
+            return f.size() == raw.size() && f.readAll() == raw;
+        });
     }
+}
+
+void G1000CommandManager::emptyIf(const QString &realPath, const std::function<bool(QFile &)> &stillHoldsWhatWasRead)
+{
+    // Emptied in place, so that the watch stays on the file; only when it
+    // still holds what was read, checked through the same open file just
+    // before it is cut.
+    QFile file(realPath);
+    QString error;
+    if (!FileClass::openRegularFile(file, QIODevice::ReadWrite, &error)) {
+        qCWarning(lcCommands) << "Não foi possível esvaziar o arquivo de comandos:" << error;
+        return;
+    }
+    if (stillHoldsWhatWasRead(file) && !file.resize(0))
+        qCWarning(lcCommands) << "Não foi possível esvaziar o arquivo de comandos:" << file.errorString();
 }

@@ -206,7 +206,10 @@ void InstrumentManager::pushValues(const QString &literalPath)
 bool InstrumentManager::readSettled(const QString &purpose, const QString &literalPath, QString *text,
                                     const std::function<void()> &settle)
 {
-    *text = read(literalPath);
+    const std::optional<QString> read = this->read(literalPath);
+    if (!read)
+        return false; // too large: the documents keep what they hold
+    *text = *read;
     if (m_plain)
         return true;
     const QString key = purpose + QLatin1Char('|') + literalPath;
@@ -246,11 +249,11 @@ bool InstrumentManager::readSettled(const QString &purpose, const QString &liter
     return false;
 }
 
-QString InstrumentManager::read(const QString &literalPath)
+std::optional<QString> InstrumentManager::read(const QString &literalPath)
 {
     emit readStarted(literalPath);
-    const QString text = fileClass->readTextFromFile(literalPath);
-    emit readFinished(literalPath, text);
+    const std::optional<QString> text = fileClass->readText(literalPath);
+    emit readFinished(literalPath, text.value_or(QString()));
     return text;
 }
 

@@ -14,6 +14,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class FileClass;
 class QQmlApplicationEngine;
@@ -37,6 +38,9 @@ struct ConfigInfo
 // and followed through a FileFollower, so they stay followed whatever their
 // writers do (rewrite in place, replace, delete and write again), and a file
 // that appears after registration is pushed when it does.
+//
+// A file too large to be an exchange file (FileClass::kMaxFileSize) is not
+// passed on: documents and frames keep the last text they had.
 //
 // Every push is logged at debug level in the category radod.push (off by
 // default; QT_LOGGING_RULES="radod.push.debug=true" shows them).
@@ -132,12 +136,14 @@ private:
     void pushConfig(const QString &literalPath);
     void pushValues(const QString &literalPath);
     void applyLockFile();
-    // Reads `literalPath` for `purpose`; false when the text is the empty
-    // moment of an in-place rewrite, in which case `settle` runs later unless
-    // the next notification brings the text first.
+    // Reads `literalPath` for `purpose`; false when the file is too large
+    // (nothing is passed on) or the text is the empty moment of an in-place
+    // rewrite, in which case `settle` runs later unless the next notification
+    // brings the text first.
     bool readSettled(const QString &purpose, const QString &literalPath, QString *text,
                      const std::function<void()> &settle);
-    QString read(const QString &literalPath);
+    // The file's text; none when it is too large to be read.
+    std::optional<QString> read(const QString &literalPath);
     void pushText(QObject *recipient, const QString &propertyName, const QString &text,
                   const QString &literalPath, bool skipIfHeld);
     void push(QObject *recipient, const QString &propertyName, const QString &text,

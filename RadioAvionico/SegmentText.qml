@@ -8,6 +8,7 @@ import QtQuick
 // `squash` about the top.
 Text {
     id: item
+    textFormat: Text.PlainText
 
     property var place: ({})
     property RadioFonts fonts

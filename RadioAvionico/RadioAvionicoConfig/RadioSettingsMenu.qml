@@ -136,6 +136,7 @@ Item {
 
     // A label of the menu, white on its dark background.
     component Caption: Text {
+        textFormat: Text.PlainText
         color: "white"
         font.pixelSize: 20
     }
@@ -267,6 +268,7 @@ Item {
     }
     Text {
         id: previewDigital7
+        textFormat: Text.PlainText
         objectName: "previewDigital7"
         // The LCD face is wider than the menu at 70 pixels: the preview shrinks
         // to the menu's width.

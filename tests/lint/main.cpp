@@ -28,6 +28,14 @@
 //   ("component Name: Type {...}") do not share the document's ids, so their
 //   reads of them still count;
 // - the temporary list further below.
+// Besides qmllint's findings, one rule of the project's own: every Text and
+// Label element (instances and inline components alike) declares
+// "textFormat: Text.PlainText" in its own block, and no document sets any
+// other text format. A Text's default format guesses rich text from the text
+// itself, so a value field, layout field or lock text holding markup would be
+// drawn as HTML, and an <img> in it fetched. The rule holds for constant texts
+// too: one rule that needs no judgement of where a text comes from, and a
+// constant that later becomes a binding stays safe.
 // Findings are printed as source-path:line:column: message; the exit status is
 // 1 when any counts, 2 when the lint itself cannot run.
 #include <QCommandLineParser>
@@ -257,6 +265,75 @@ struct Scopes
     }
 };
 
+// `text` with its comments and string literals blanked out (offsets and line
+// ends kept), so that only the document's structure is searched.
+QString structureOnly(const QString &text)
+{
+    QString out = text;
+    for (qsizetype i = 0; i < out.size(); ++i) {
+        const QChar c = out.at(i);
+        const QChar next = i + 1 < out.size() ? out.at(i + 1) : QChar();
+        qsizetype end = -1;
+        if (c == QLatin1Char('/') && next == QLatin1Char('/'))
+            end = out.indexOf(QLatin1Char('\n'), i);
+        else if (c == QLatin1Char('/') && next == QLatin1Char('*'))
+            end = out.indexOf(QLatin1String("*/"), i + 2) + 1;
+        else if (c == QLatin1Char('"') || c == QLatin1Char('\'') || c == QLatin1Char('`')) {
+            end = i + 1;
+            while (end < out.size() && out.at(end) != c)
+                end += out.at(end) == QLatin1Char('\\') ? 2 : 1;
+        } else {
+            continue;
+        }
+        if (end < 0 || end >= out.size())
+            end = out.size() - 1;
+        for (qsizetype j = i; j <= end; ++j) {
+            if (out.at(j) != QLatin1Char('\n'))
+                out[j] = QLatin1Char(' ');
+        }
+        i = end;
+    }
+    return out;
+}
+
+// The project's rule on text formats (see the top of this file).
+void checkTextFormats(const QString &source, const QString &text, Findings *findings)
+{
+    const QString structure = structureOnly(text);
+    const auto lineColumn = [&structure](qsizetype offset) {
+        const qsizetype lineStart = structure.lastIndexOf(QLatin1Char('\n'), offset - 1) + 1;
+        return qMakePair(int(structure.left(offset).count(QLatin1Char('\n'))) + 1, int(offset - lineStart) + 1);
+    };
+    static const QRegularExpression element(QStringLiteral("(?<![\\w.])(?:QtQuick\\.|Controls\\.)?(Text|Label)\\s*\\{"));
+    static const QRegularExpression plain(QStringLiteral("\\btextFormat\\s*:\\s*Text\\.PlainText\\b"));
+    for (auto it = element.globalMatch(structure); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        // The element's own block, its children's blocks blanked out.
+        QString own;
+        int depth = 1;
+        for (qsizetype i = m.capturedEnd(); i < structure.size() && depth > 0; ++i) {
+            const QChar c = structure.at(i);
+            depth += c == QLatin1Char('{') ? 1 : c == QLatin1Char('}') ? -1 : 0;
+            own.append(depth == 1 ? c : QLatin1Char(' '));
+        }
+        if (plain.match(own).hasMatch())
+            continue;
+        const auto at = lineColumn(m.capturedStart());
+        findings->add(source, at.first, at.second,
+                      QStringLiteral("%1 without \"textFormat: Text.PlainText\": text from outside would be drawn as rich text")
+                          .arg(m.captured(1)));
+    }
+    static const QRegularExpression anyFormat(QStringLiteral("\\btextFormat\\s*:\\s*([\\w.]+)"));
+    for (auto it = anyFormat.globalMatch(structure); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        if (m.captured(1) == QLatin1String("Text.PlainText"))
+            continue;
+        const auto at = lineColumn(m.capturedStart());
+        findings->add(source, at.first, at.second,
+                      QStringLiteral("textFormat %1: only Text.PlainText is allowed").arg(m.captured(1)));
+    }
+}
+
 // Runs qmllint on one staged document; false when it gives no report.
 bool lint(const QString &qmllint, const Document &doc, Findings *findings)
 {
@@ -281,6 +358,8 @@ bool lint(const QString &qmllint, const Document &doc, Findings *findings)
     if (staged.open(QIODevice::ReadOnly))
         text = QString::fromUtf8(staged.readAll());
     const Scopes scopes(text);
+    if (doc.staged.endsWith(QLatin1String(".qml")))
+        checkTextFormats(doc.source, text, findings);
     for (const QJsonValue &file : report.object().value(QLatin1String("files")).toArray()) {
         for (const QJsonValue &w : file.toObject().value(QLatin1String("warnings")).toArray()) {
             const QJsonObject warning = w.toObject();

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
+#include <QProcess>
 #include <QSaveFile>
 #include <QString>
 #include <QStringList>
@@ -85,5 +86,25 @@ inline QByteArray binaryBytes()
 }
 inline QByteArray invalidUtf8() { return QByteArray("12;\xff\xfe\xc3;34\x80;5"); }
 inline QByteArray megabyte(char fill = '7') { return QByteArray(1024 * 1024, fill); }
+
+// Runs radod-inspect as users run it (offscreen, over `exchangeDir`); its exit
+// code, or -1 when it crashed or did not end within two minutes.
+inline int runInspect(const QStringList &arguments, const QString &exchangeDir, QByteArray *errors = nullptr)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("RADOD_EXCHANGE_DIR"), exchangeDir);
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(RADOD_BIN_DIR "/radod-inspect"), arguments);
+    if (!process.waitForFinished(120000)) {
+        process.kill();
+        process.waitForFinished();
+        return -1;
+    }
+    if (errors)
+        *errors = process.readAllStandardError();
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
 
 } // namespace support

@@ -5,7 +5,38 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
 using support::kTimeout;
+
+namespace {
+
+using Signal = void (G1000CommandManager::*)();
+
+// The six words, the names of their signals, and the signals.
+struct Word
+{
+    QString word;
+    QString name;
+    Signal signal;
+};
+
+const QList<Word> &words()
+{
+    static const QList<Word> list = {
+        {QStringLiteral("inner_cursor_up"), QStringLiteral("innerKnobUp"), &G1000CommandManager::innerKnobUp},
+        {QStringLiteral("inner_cursor_down"), QStringLiteral("innerKnobDown"), &G1000CommandManager::innerKnobDown},
+        {QStringLiteral("outer_cursor_up"), QStringLiteral("outerKnobUp"), &G1000CommandManager::outerKnobUp},
+        {QStringLiteral("outer_cursor_down"), QStringLiteral("outerKnobDown"), &G1000CommandManager::outerKnobDown},
+        {QStringLiteral("cursor_press"), QStringLiteral("cursorPressed"), &G1000CommandManager::cursorPressed},
+        {QStringLiteral("enter_press"), QStringLiteral("enterPressed"), &G1000CommandManager::enterPressed},
+    };
+    return list;
+}
+
+} // namespace
 
 class TestCommandManager : public QObject
 {
@@ -24,6 +55,10 @@ private slots:
     void replacedFileStaysFollowed();
     void fileCreatedLaterIsFollowed();
     void folderInsteadOfFile();
+    void wordWrittenBeforeEmptyingIsKept();
+    void fastWriterLosesNothing_data();
+    void fastWriterLosesNothing();
+    void oversizedFileIsEmptiedUnread();
 
 private:
     void create();
@@ -33,6 +68,7 @@ private:
     std::unique_ptr<support::Exchange> m_ex;
     std::unique_ptr<G1000CommandManager> m_manager;
     QHash<QString, QSignalSpy *> m_spies;
+    QStringList m_taken; // the words whose signals came, in their order
 };
 
 void TestCommandManager::init()
@@ -52,12 +88,11 @@ void TestCommandManager::create()
 {
     m_manager = std::make_unique<G1000CommandManager>();
     G1000CommandManager *m = m_manager.get();
-    m_spies.insert(QStringLiteral("innerKnobUp"), new QSignalSpy(m, &G1000CommandManager::innerKnobUp));
-    m_spies.insert(QStringLiteral("innerKnobDown"), new QSignalSpy(m, &G1000CommandManager::innerKnobDown));
-    m_spies.insert(QStringLiteral("outerKnobUp"), new QSignalSpy(m, &G1000CommandManager::outerKnobUp));
-    m_spies.insert(QStringLiteral("outerKnobDown"), new QSignalSpy(m, &G1000CommandManager::outerKnobDown));
-    m_spies.insert(QStringLiteral("cursorPressed"), new QSignalSpy(m, &G1000CommandManager::cursorPressed));
-    m_spies.insert(QStringLiteral("enterPressed"), new QSignalSpy(m, &G1000CommandManager::enterPressed));
+    m_taken.clear();
+    for (const Word &w : words()) {
+        m_spies.insert(w.name, new QSignalSpy(m, w.signal));
+        connect(m, w.signal, this, [this, word = w.word] { m_taken.append(word); });
+    }
 }
 
 int TestCommandManager::emitted() const
@@ -185,6 +220,83 @@ void TestCommandManager::folderInsteadOfFile()
     QVERIFY(QDir(m_ex->root()).rmdir(QStringLiteral("commands.txt")));
     QVERIFY(m_ex->writeInPlace(QStringLiteral("commands.txt"), "cursor_press"));
     QTRY_COMPARE_WITH_TIMEOUT(m_spies.value(QStringLiteral("cursorPressed"))->count(), 1, kTimeout);
+}
+
+
+void TestCommandManager::wordWrittenBeforeEmptyingIsKept()
+{
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("commands.txt"), QByteArray()));
+    create();
+    // The writer's next word lands while the first is being handled, before
+    // the file is emptied: it must be taken too, not emptied away.
+    bool once = false;
+    connect(m_manager.get(), &G1000CommandManager::innerKnobUp, this, [&] {
+        if (!once) {
+            once = true;
+            QVERIFY(m_ex->writeInPlace(QStringLiteral("commands.txt"), "enter_press"));
+        }
+    });
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("commands.txt"), "inner_cursor_up"));
+    QTRY_COMPARE_WITH_TIMEOUT(m_taken, QStringList({QStringLiteral("inner_cursor_up"), QStringLiteral("enter_press")}),
+                              kTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(m_ex->bytes(QStringLiteral("commands.txt")), QByteArray(), kTimeout);
+}
+
+void TestCommandManager::fastWriterLosesNothing_data()
+{
+    QTest::addColumn<bool>("replacing");
+    QTest::newRow("in place") << false;
+    QTest::newRow("replacing") << true;
+}
+
+void TestCommandManager::fastWriterLosesNothing()
+{
+    // A writer on its own thread that writes each word as soon as it finds
+    // the file empty, as the bridge does: every word is taken, once, in order.
+    QFETCH(bool, replacing);
+    constexpr int kCommands = 1000;
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("commands.txt"), QByteArray()));
+    create();
+    QStringList written;
+    for (int i = 0; i < kCommands; ++i)
+        written.append(words().at((i * 7 + i / 6) % words().size()).word);
+
+    std::atomic<bool> stop(false);
+    std::atomic<int> sent(0);
+    const QString real = m_ex->real(QStringLiteral("commands.txt"));
+    std::thread writer([&] {
+        for (const QString &word : std::as_const(written)) {
+            while (!stop && QFileInfo(real).size() != 0)
+                std::this_thread::sleep_for(std::chrono::microseconds(50));
+            if (stop)
+                return;
+            const bool ok = replacing ? m_ex->replace(QStringLiteral("commands.txt"), word.toUtf8())
+                                      : m_ex->writeInPlace(QStringLiteral("commands.txt"), word.toUtf8());
+            if (!ok)
+                return;
+            ++sent;
+        }
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(sent == kCommands && m_taken.size() >= kCommands, kTimeout);
+    stop = true;
+    writer.join();
+    QTest::qWait(100); // nothing taken twice afterwards
+    QCOMPARE(m_taken, written);
+}
+
+void TestCommandManager::oversizedFileIsEmptiedUnread()
+{
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("commands.txt"), QByteArray()));
+    create();
+    {
+        QFile f(m_ex->real(QStringLiteral("commands.txt")));
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.resize(qint64(50) * 1024 * 1024)); // sparse
+    }
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Arquivo de comandos grande demais, esvaziado: .*commands.txt \\(52428800 bytes\\)$")));
+    QTRY_COMPARE_WITH_TIMEOUT(QFileInfo(m_ex->real(QStringLiteral("commands.txt"))).size(), 0, kTimeout);
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("commands.txt"), "cursor_press"));
+    QTRY_COMPARE_WITH_TIMEOUT(m_taken, QStringList(QStringLiteral("cursor_press")), kTimeout);
 }
 
 QTEST_MAIN(TestCommandManager)

@@ -41,6 +41,7 @@ private slots:
     void configReadCreatesFolderAndFile();
     void configReadOfFolderOrPipeGivesDefault();
     void configReadWhenFolderCannotBeCreated();
+    void oversizedFileIsRefusedUnread();
     void writeIsExactAndAtomic();
     void failedWritesLeaveTheOldFile();
     void writeIntoMissingFolderCreatesNothing();
@@ -94,7 +95,7 @@ void TestFileClass::configReadIsVerbatim_data()
     QTest::newRow("empty file is not the default") << QByteArray();
     QTest::newRow("carriage returns stay") << QByteArray("1,2\r\n");
     QTest::newRow("blanks stay") << QByteArray("  ");
-    QTest::newRow("megabyte") << support::megabyte();
+    QTest::newRow("at the size limit") << QByteArray(FileClass::kMaxFileSize, '7');
 }
 
 void TestFileClass::configReadIsVerbatim()
@@ -156,6 +157,44 @@ void TestFileClass::configReadWhenFolderCannotBeCreated()
     QCOMPARE(m_files.readConfigFromFile(lit(QStringLiteral("configBaron.txt")), QStringLiteral("b")), QStringLiteral("b"));
     QVERIFY(!m_files.write(QStringLiteral("0"), lit(QStringLiteral("lock.txt")))); // in that folder: said already
     QVERIFY(QFileInfo(m_ex->root()).isFile());
+}
+
+void TestFileClass::oversizedFileIsRefusedUnread()
+{
+    // 50 MB (sparse): refused by its size, quickly, with one warning naming
+    // the file and its size, until the file is sane again.
+    constexpr qint64 kSize = qint64(50) * 1024 * 1024;
+    const QStringList names = {QStringLiteral("TimedProcessing.txt"), QStringLiteral("configBaron.txt")};
+    for (const QString &name : names) {
+        QFile f(m_ex->real(name));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(kSize));
+    }
+    const QString values = lit(names.at(0));
+    const QString layout = lit(names.at(1));
+    for (const QString &name : names) {
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Arquivo grande demais, ignorado: %1 \\(%2 bytes, limite 65536\\)$")
+                                                                  .arg(QRegularExpression::escape(QDir::toNativeSeparators(m_ex->real(name))))
+                                                                  .arg(kSize)));
+    }
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(!m_files.readText(values).has_value());
+    QCOMPARE(m_files.readConfigFromFile(layout, QStringLiteral("default")), QStringLiteral("default"));
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+    for (int i = 0; i < 10; ++i) {
+        QCOMPARE(m_files.readTextFromFile(values), QString());
+        QCOMPARE(m_files.readConfigFromFile(layout, QStringLiteral("default")), QStringLiteral("default"));
+    }
+    // Reading it whole would take hundreds of milliseconds each time.
+    QVERIFY2(clock.elapsed() < 250, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(QFileInfo(m_ex->real(names.at(1))).size(), kSize); // not replaced by the default
+
+    // Sane again: read, and a later oversized file is said again.
+    QVERIFY(m_ex->writeInPlace(names.at(0), "1;2"));
+    QCOMPARE(m_files.readText(values).value_or(QStringLiteral("<refused>")), QStringLiteral("1;2"));
+    QVERIFY(m_ex->writeInPlace(names.at(0), QByteArray(FileClass::kMaxFileSize + 1, '1')));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Arquivo grande demais, ignorado: .* \\(65537 bytes")));
+    QVERIFY(!m_files.readText(values).has_value());
 }
 
 void TestFileClass::writeIsExactAndAtomic()

@@ -1,10 +1,11 @@
 // radod-inspect, run as users run it: what it publishes to a document, how it
 // sets root properties, that it waits for animations, and what it writes.
+#include "servicetestsupport.h"
+
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -105,20 +106,7 @@ void tst_Inspect::initTestCase()
 
 int tst_Inspect::inspect(const QStringList &arguments, QByteArray *errors)
 {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("RADOD_EXCHANGE_DIR"), m_dir.filePath(QStringLiteral("exchange")));
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(RADOD_BIN_DIR "/radod-inspect"), arguments);
-    if (!process.waitForFinished(120000)) {
-        process.kill();
-        process.waitForFinished();
-        return -1;
-    }
-    if (errors)
-        *errors = process.readAllStandardError();
-    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return support::runInspect(arguments, m_dir.filePath(QStringLiteral("exchange")), errors);
 }
 
 QJsonArray tst_Inspect::runAndDump(const QStringList &arguments)

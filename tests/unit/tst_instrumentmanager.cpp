@@ -99,6 +99,7 @@ private slots:
     void destroyedRecipientsAreSkipped();
     void badInputIsPushedWithoutHarm_data();
     void badInputIsPushedWithoutHarm();
+    void oversizedFilesAreNotPushed();
     void folderWhereAFileShouldBe();
     void engineFormLoadsAndFollows();
     void emptyMomentOfRewriteIsNotPushed();
@@ -461,7 +462,7 @@ void TestInstrumentManager::badInputIsPushedWithoutHarm_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("empty") << QByteArray();
     QTest::newRow("white space") << QByteArray(" \t\r\n ");
-    QTest::newRow("megabyte") << support::megabyte();
+    QTest::newRow("at the size limit") << QByteArray(FileClass::kMaxFileSize, '7');
     QTest::newRow("binary") << support::binaryBytes();
     QTest::newRow("invalid UTF-8") << support::invalidUtf8();
     QTest::newRow("byte-order mark, CRLF") << QByteArray("\xef\xbb\xbf" "1;2\r\n");
@@ -485,6 +486,48 @@ void TestInstrumentManager::badInputIsPushedWithoutHarm()
     QTRY_COMPARE_WITH_TIMEOUT(prop("Baron", "lock"),
                               FileClass().readTextFromFile(support::Exchange::literal(QStringLiteral("lock.txt"))), kTimeout);
     QVERIFY(!window("Baron")->windowFlags().testFlag(Qt::FramelessWindowHint));
+}
+
+void TestInstrumentManager::oversizedFilesAreNotPushed()
+{
+    // A value, layout and lock file grown to 50 MB (sparse): nothing is
+    // pushed, the frames stay, the GUI thread is not held, and the files'
+    // next sane content is pushed again.
+    startSuite();
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("TimedProcessing.txt"), "before"));
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("config.txt"), "layout before"));
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("lock.txt"), "1"));
+    QTRY_COMPARE_WITH_TIMEOUT(prop("Caravan", "TimedProcessing"), QStringLiteral("before"), kTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(prop("Cessna", "configStringCessna"), QStringLiteral("layout before"), kTimeout);
+    QTRY_VERIFY_WITH_TIMEOUT(window("Baron")->windowFlags().testFlag(Qt::FramelessWindowHint), kTimeout);
+
+    QElapsedTimer handling;
+    qint64 longest = 0;
+    connect(m_manager.get(), &InstrumentManager::notificationReceived, this, [&] { handling.start(); });
+    connect(m_manager.get(), &InstrumentManager::notificationHandled, this,
+            [&] { longest = std::max(longest, handling.elapsed()); });
+    QSignalSpy pushes(m_manager.get(), &InstrumentManager::pushStarted);
+    QSignalSpy handled(m_manager.get(), &InstrumentManager::notificationHandled);
+    const QStringList names = {QStringLiteral("TimedProcessing.txt"), QStringLiteral("config.txt"), QStringLiteral("lock.txt")};
+    for (const QString &name : names) {
+        QFile f(m_ex->real(name));
+        QVERIFY(f.open(QIODevice::ReadWrite) && f.resize(qint64(50) * 1024 * 1024));
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(handled.size() >= names.size(), kTimeout);
+    // Past the wait for the rest of a rewrite, too.
+    QTest::qWait(3 * InstrumentManager::kRewriteGraceMs);
+    QCOMPARE(pushes.size(), 0);
+    QVERIFY2(longest < 50, qPrintable(QStringLiteral("%1 ms for one notification").arg(longest)));
+    QCOMPARE(prop("StandBy", "TimedProcessing"), QStringLiteral("before"));
+    QCOMPARE(prop("Cessna", "configStringCessna"), QStringLiteral("layout before"));
+    QVERIFY(window("Baron")->windowFlags().testFlag(Qt::FramelessWindowHint));
+
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("TimedProcessing.txt"), "after"));
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("config.txt"), "layout after"));
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("lock.txt"), "0"));
+    QTRY_COMPARE_WITH_TIMEOUT(prop("StandBy", "TimedProcessing"), QStringLiteral("after"), kTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(prop("Cessna", "configStringCessna"), QStringLiteral("layout after"), kTimeout);
+    QTRY_VERIFY_WITH_TIMEOUT(!window("Baron")->windowFlags().testFlag(Qt::FramelessWindowHint), kTimeout);
 }
 
 void TestInstrumentManager::folderWhereAFileShouldBe()

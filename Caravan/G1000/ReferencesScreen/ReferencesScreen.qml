@@ -195,6 +195,7 @@ Rectangle {
 
         Text {
             id: title
+            textFormat: Text.PlainText
             y: 5
             anchors.horizontalCenter: parent.horizontalCenter
             text: "REFERENCES"
@@ -218,6 +219,7 @@ Rectangle {
             height: 38
 
             Text {
+                textFormat: Text.PlainText
                 anchors.verticalCenter: parent.verticalCenter
                 text: "TIMER"
                 color: "white"
@@ -334,6 +336,7 @@ Rectangle {
 
             Text {
                 id: minimumsLabel
+                textFormat: Text.PlainText
                 anchors.verticalCenter: parent.verticalCenter
                 text: "MINIMUMS"
                 color: "white"
@@ -358,6 +361,7 @@ Rectangle {
             // The arrow that says which way the status turns: ">" to its
             // right while OFF, "<" to its left while ON.
             Text {
+                textFormat: Text.PlainText
                 objectName: "minimumsArrow"
                 x: minimumsRow.on ? minimumsOffItem.x - 15 - width : minimumsOffItem.x + minimumsOffItem.width + 5
                 y: -1
@@ -410,6 +414,7 @@ Rectangle {
                 }
                 Text {
                     id: feet
+                    textFormat: Text.PlainText
                     anchors.right: parent.right
                     anchors.verticalCenter: parent.verticalCenter
                     text: "FT"

@@ -16,6 +16,7 @@ Item {
 
     Text {
         id: labelText
+        textFormat: Text.PlainText
         anchors.verticalCenter: parent.verticalCenter
         color: "white"
         font.pixelSize: 16

@@ -34,6 +34,7 @@ Item {
     }
     // The setting windows: inches right of centre, hectopascals left of it.
     Text {
+        textFormat: Text.PlainText
         objectName: "inches"
         x: 175 - width / 2
         y: 100
@@ -42,6 +43,7 @@ Item {
         text: Scale.inchesText(altimeter.barometer)
     }
     Text {
+        textFormat: Text.PlainText
         objectName: "hectopascals"
         x: 46 - width / 2
         y: 100

@@ -21,6 +21,7 @@ Rectangle {
     // A number window: the formatted text centred in a 62 x 29 box. (Each font
     // file is loaded once, however many texts load it.)
     component Figure: Text {
+        textFormat: Text.PlainText
         property string value
         width: 62
         height: 29
@@ -34,6 +35,7 @@ Rectangle {
     }
     // A legend, placed by its top-left corner.
     component Legend: Text {
+        textFormat: Text.PlainText
         font.family: digital.name
         color: "#ffffff"
         FontLoader { id: digital; source: "qrc:/RadioAvionico/fonts/digital-7.ttf" }

@@ -15,6 +15,7 @@ Item {
     // A line of LCD figures (the font file is loaded once for both lines).
     component LcdLine: Text {
         id: lcd
+        textFormat: Text.PlainText
         required property var line
         x: line.right - width
         y: line.top

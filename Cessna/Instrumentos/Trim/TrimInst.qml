@@ -32,6 +32,7 @@ Item {
     }
     Text {
         id: flapText
+        textFormat: Text.PlainText
         objectName: "flapText"
         anchors.horizontalCenter: parent.horizontalCenter
         y: 145
