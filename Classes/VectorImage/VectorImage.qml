@@ -1,4 +1,5 @@
 import QtQuick
+import "qrc:/Classes/Raster.js" as Raster
 
 // A vector image (SVG) shown at its natural size, or at the size it is given,
 // and kept crisp however it is scaled: the picture is rasterised for the size
@@ -17,18 +18,12 @@ Item {
     // The largest side the picture is ever rasterised at, in pixels.
     readonly property int maximumRasterSide: 4096
 
-    // Pixels on screen per unit of this item. Walking up the parents in a
-    // binding re-evaluates it when any of their scales (or the parents) change.
-    readonly property real screenScale: {
-        let s = Math.abs(vector.scale)
-        for (let p = vector.parent; p; p = p.parent)
-            s *= Math.abs(p.scale)
-        return s * Screen.devicePixelRatio
-    }
+    // Pixels on screen per unit of this item.
+    readonly property real screenScale: Raster.scaleOnScreen(vector) * Screen.devicePixelRatio
 
     // Pixels to rasterise a side of `length` units at.
     function rasterSide(length) {
-        return Math.min(maximumRasterSide, Math.max(1, Math.ceil(length * screenScale)))
+        return Raster.side(length, screenScale, maximumRasterSide)
     }
 
     implicitWidth: natural.sourceSize.width

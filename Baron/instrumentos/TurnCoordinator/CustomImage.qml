@@ -1,4 +1,5 @@
 import QtQuick
+import "qrc:/Classes/Raster.js" as Raster
 
 // A vector image (SVG) rasterised at the size it is painted on screen: its own
 // size times the scale of every item it sits in (gauge size, panel zoom) and
@@ -11,17 +12,11 @@ Image {
     // (bounds the memory an extreme zoom takes).
     readonly property int largestRaster: 2048
 
-    // Screen pixels per unit of this item. The binding follows the scale and
-    // the parent of every item up the tree.
-    readonly property real paintedScale: {
-        let s = Screen.devicePixelRatio
-        for (let item = image; item; item = item.parent)
-            s *= Math.abs(item.scale)
-        return s
-    }
+    // Screen pixels per unit of this item.
+    readonly property real paintedScale: Raster.scaleOnScreen(image) * Screen.devicePixelRatio
 
     function rasterSide(side) {
-        return Math.max(1, Math.min(largestRaster, Math.ceil(side * paintedScale)))
+        return Raster.side(side, paintedScale, largestRaster)
     }
 
     sourceSize.width: rasterSide(width)
