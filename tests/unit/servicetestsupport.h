@@ -84,6 +84,12 @@ inline QByteArray binaryBytes()
         b.append(char(i * 37 % 256));
     return b;
 }
+// Field `index` of a layout string as stored in a file ("" when it has none).
+inline QString layoutField(const QByteArray &layout, int index)
+{
+    return QString::fromUtf8(layout).split(QLatin1Char(',')).value(index);
+}
+
 inline QByteArray invalidUtf8() { return QByteArray("12;\xff\xfe\xc3;34\x80;5"); }
 inline QByteArray megabyte(char fill = '7') { return QByteArray(1024 * 1024, fill); }
 

@@ -44,11 +44,6 @@ QQuickItem *findItem(QQuickItem *item, const QString &name)
     return nullptr;
 }
 
-QString field(const QByteArray &layout, int index)
-{
-    return QString::fromUtf8(layout).split(QLatin1Char(',')).value(index);
-}
-
 } // namespace
 
 class tst_CessnaE2E : public QObject
@@ -179,9 +174,9 @@ void tst_CessnaE2E::draggedGaugeStaysAfterRestart()
     QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, from + QPoint(-80, -50));
     const QPointF dropped = rpm->position();
     QVERIFY(dropped != QPointF(872, 658));
-    QTRY_COMPARE_WITH_TIMEOUT(field(m_exchange->bytes(kConfig), 44), QString::number(int(dropped.x())),
+    QTRY_COMPARE_WITH_TIMEOUT(support::layoutField(m_exchange->bytes(kConfig), 44), QString::number(int(dropped.x())),
                               support::kTimeout);
-    QCOMPARE(field(m_exchange->bytes(kConfig), 45), QString::number(int(dropped.y())));
+    QCOMPARE(support::layoutField(m_exchange->bytes(kConfig), 45), QString::number(int(dropped.y())));
 
     start();
     QCOMPARE(gauge("rpmInst")->position(), QPointF(int(dropped.x()), int(dropped.y())));
@@ -197,7 +192,7 @@ void tst_CessnaE2E::wheelZoomStaysAfterRestart()
                           Qt::NoScrollPhase, false);
         QCoreApplication::sendEvent(widget, &wheel);
     }
-    QTRY_COMPARE_WITH_TIMEOUT(field(m_exchange->bytes(kConfig), 93), QStringLiteral("1.1"), support::kTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(support::layoutField(m_exchange->bytes(kConfig), 93), QStringLiteral("1.1"), support::kTimeout);
 
     start();
     QQuickItem *container = panel()->findChild<QQuickItem *>(QStringLiteral("container"));
@@ -230,10 +225,10 @@ void tst_CessnaE2E::layoutMenuMovesAGaugeByNumber()
     QTest::keyClick(menuWindow, Qt::Key_Return);
 
     // Saved with the window's geometry; the panel follows through the manager.
-    QTRY_COMPARE_WITH_TIMEOUT(field(m_exchange->bytes(kConfig), 48), QStringLiteral("900"), support::kTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(support::layoutField(m_exchange->bytes(kConfig), 48), QStringLiteral("900"), support::kTimeout);
     const QByteArray saved = m_exchange->bytes(kConfig);
-    QCOMPARE(field(saved, 91), QString::number(m_window->width()));
-    QCOMPARE(field(saved, 92), QString::number(m_window->height()));
+    QCOMPARE(support::layoutField(saved, 91), QString::number(m_window->width()));
+    QCOMPARE(support::layoutField(saved, 92), QString::number(m_window->height()));
     QTRY_COMPARE_WITH_TIMEOUT(gauge("vorInst")->x(), 900.0, support::kTimeout);
 }
 

@@ -17,15 +17,6 @@
 #include <memory>
 #include <vector>
 
-namespace {
-
-QString field(const QByteArray &layout, int index)
-{
-    return QString::fromUtf8(layout).split(QLatin1Char(',')).value(index);
-}
-
-} // namespace
-
 class tst_PanelsE2E : public QObject
 {
     Q_OBJECT
@@ -129,9 +120,9 @@ void tst_PanelsE2E::draggedGaugeStaysAfterRestart()
     QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, from + QPoint(-60, 40));
     const QPointF dropped = g->position();
     QVERIFY(dropped != before);
-    QTRY_COMPARE_WITH_TIMEOUT(field(m_exchange->bytes(configFile), xField), QString::number(int(dropped.x())),
+    QTRY_COMPARE_WITH_TIMEOUT(support::layoutField(m_exchange->bytes(configFile), xField), QString::number(int(dropped.x())),
                               support::kTimeout);
-    QCOMPARE(field(m_exchange->bytes(configFile), xField + 1), QString::number(int(dropped.y())));
+    QCOMPARE(support::layoutField(m_exchange->bytes(configFile), xField + 1), QString::number(int(dropped.y())));
 
     // Restart: a new manager and window from what the file holds.
     m_manager.reset();
