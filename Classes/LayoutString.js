@@ -52,9 +52,10 @@ function replaceSlot(layout, slot, firstField, x, y, size, visible) {
 }
 
 // A field as a number, or undefined when it is missing, empty or not a
-// finite decimal number.
+// finite decimal number. `layout` is a layout string or its fields already
+// split (so that several fields are read with one split).
 function numberAt(layout, index) {
-    var f = fields(layout)
+    var f = Array.isArray(layout) ? layout : fields(layout)
     if (index < 0 || index >= f.length || f[index].trim() === "")
         return undefined
     var n = Number(f[index])
@@ -85,8 +86,9 @@ function complete(layout, defaultLayout) {
 // must also be at least 1), so a short or damaged string never moves or
 // sizes a window to a nonsense place.
 function windowGeometry(layout, windowFields) {
-    var x = numberAt(layout, windowFields.x), y = numberAt(layout, windowFields.y)
-    var w = numberAt(layout, windowFields.width), h = numberAt(layout, windowFields.height)
+    var f = fields(layout)
+    var x = numberAt(f, windowFields.x), y = numberAt(f, windowFields.y)
+    var w = numberAt(f, windowFields.width), h = numberAt(f, windowFields.height)
     var position = x !== undefined && y !== undefined
     var size = w !== undefined && h !== undefined && w >= 1 && h >= 1
     return {
@@ -104,10 +106,10 @@ function windowGeometry(layout, windowFields) {
 function slotPlacement(layout, slot, firstField, nominalSize) {
     var f = fields(layout)
     var i = firstField + 4 * slot
-    var size = numberAt(layout, i + 2)
+    var size = numberAt(f, i + 2)
     return {
-        x: numberAt(layout, i),
-        y: numberAt(layout, i + 1),
+        x: numberAt(f, i),
+        y: numberAt(f, i + 1),
         scale: size === undefined || !(nominalSize > 0) ? undefined : size / nominalSize,
         visible: i + 3 < f.length ? f[i + 3] === "1" : undefined
     }
