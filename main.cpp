@@ -138,7 +138,8 @@ int main(int argc, char *argv[])
         windows.push_back(std::move(window));
     }
     // Then the G1000 displays that the optional settings file asks for.
-    for (std::unique_ptr<ModuleWindow> &window : ExtraWindows::open(texts, fileService.get(), manager.get()))
+    ExtraWindows::Opened extras = ExtraWindows::open(texts, fileService.get(), manager.get());
+    for (std::unique_ptr<ModuleWindow> &window : extras.windows)
         windows.push_back(std::move(window));
     qCInfo(lcStartup) << "Start-up finished:" << windows.size() << "windows";
 

@@ -4,7 +4,10 @@
 #include "fileclass.h"
 #include "logging.h"
 
+#include <algorithm>
+
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QWidget>
 
@@ -84,6 +87,51 @@ void ViewManager::saveWindowGeometry()
         fields[idx.widthIndex] = QString::number(m_window->width());
         fields[idx.heightIndex] = QString::number(m_window->height());
     }
-    if (m_fileHandler->write(fields.join(QLatin1Char(',')), m_configFilePath))
+    // Only over what was read: a layout written meanwhile is not replaced.
+    if (m_fileHandler->writeFileIfUnchanged(fields.join(QLatin1Char(',')), m_configFilePath, text))
+        qCDebug(lcView) << "ViewManager: Geometria salva com sucesso no arquivo" << m_configFilePath;
+}
+
+void ViewManager::saveWindowGeometryByModuleId(const QString &moduleId)
+{
+    if (!m_window || !m_fileHandler || m_configFilePath.isEmpty()) {
+        qCWarning(lcView) << "ViewManager: Não é possível salvar, configuração incompleta.";
+        return;
+    }
+    // A key is a name such as "N2": a comma, a dash or a line end in it
+    // would match, or write, something else than its own line.
+    static const QRegularExpression plainKey(QStringLiteral("^[A-Za-z0-9_]+$"));
+    if (!plainKey.match(moduleId).hasMatch()) {
+        qCWarning(lcView) << "ViewManager: Chave de módulo inválida:" << moduleId;
+        return;
+    }
+    qCDebug(lcView) << "ViewManager: Chamado para salvar a geometria da janela" << m_window->windowTitle()
+                    << "sob a chave" << moduleId;
+    if (!QFileInfo::exists(ExchangeDirectory::resolve(m_configFilePath))) {
+        qCWarning(lcView) << "ViewManager: Arquivo de configuração não encontrado:" << m_configFilePath;
+        return;
+    }
+    const std::optional<QString> text = m_fileHandler->readText(m_configFilePath);
+    if (!text || text->isEmpty())
+        return;
+
+    QStringList lines = text->split(QLatin1Char('\n'));
+    const QString key = moduleId + QLatin1Char('-');
+    const auto line = std::find_if(lines.begin(), lines.end(),
+                                   [&key](const QString &l) { return l.trimmed().startsWith(key); });
+    if (line == lines.end()) {
+        qCWarning(lcView) << "ViewManager: Nenhuma linha" << key << "em" << m_configFilePath;
+        return;
+    }
+    QStringList fields = line->trimmed().mid(key.size()).split(QLatin1Char(','));
+    while (fields.size() < 4)
+        fields << QString();
+    const QPoint origin = m_window->pos(); // frame origin
+    fields[0] = QString::number(origin.x());
+    fields[1] = QString::number(origin.y());
+    fields[2] = QString::number(m_window->width());
+    fields[3] = QString::number(m_window->height());
+    *line = key + fields.join(QLatin1Char(','));
+    if (m_fileHandler->write(lines.join(QLatin1Char('\n')), m_configFilePath))
         qCDebug(lcView) << "ViewManager: Geometria salva com sucesso no arquivo" << m_configFilePath;
 }

@@ -24,6 +24,13 @@ public:
 
     Q_INVOKABLE void saveWindowGeometry();
 
+    // For a configuration file of keyed lines (configG1000.txt: one block per
+    // G1000 screen): writes the window's x, y, width and height into fields 0
+    // to 3 of the first line that starts with `moduleId` + "-" ("N2-x,y,w,h,
+    // scale"), keeping the line's further fields and every other line. A file
+    // without such a line, or a key that is not a plain name, is left alone.
+    Q_INVOKABLE void saveWindowGeometryByModuleId(const QString &moduleId);
+
 public slots:
     void setPosition(int x, int y);
     void setSize(int width, int height);

@@ -1,9 +1,11 @@
 #include "extrawindows.h"
 
 #include "annunciator.h"
+#include "caravan_express.h"
 #include "eis.h"
 #include "exchangedirectory.h"
 #include "fileclass.h"
+#include "g1000screen.h"
 #include "instrumentmanager.h"
 #include "logging.h"
 #include "modulewindow.h"
@@ -45,12 +47,28 @@ QString readSettings()
 // A window of a line, or nothing.
 std::optional<Request> requestOf(const QString &line)
 {
-    static const QRegularExpression annunciator(QStringLiteral("^annunciator\\s+([12])$"),
-                                                QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch m = annunciator.match(line);
-    if (m.hasMatch())
-        return Request{Module::Annunciator, m.captured(1).toInt()};
-    for (const Module module : {Module::EIS, Module::ReferencesScreen, Module::SpeedReferences}) {
+    // Numbered windows: the annunciators 1 and 2, the G1000 screens 1 to 99
+    // (a screen of the shared file needs a blank before its number, which
+    // would otherwise run into "1000").
+    static const struct
+    {
+        Module module;
+        QRegularExpression pattern;
+    } numbered[] = {
+        {Module::Annunciator, QRegularExpression(QStringLiteral("^annunciator\\s+([12])$"),
+                                                 QRegularExpression::CaseInsensitiveOption)},
+        {Module::G1000, QRegularExpression(QStringLiteral("^g1000\\s+([1-9][0-9]?)$"),
+                                           QRegularExpression::CaseInsensitiveOption)},
+        {Module::G1000Screen, QRegularExpression(QStringLiteral("^n\\s*([1-9][0-9]?)$"),
+                                                 QRegularExpression::CaseInsensitiveOption)},
+    };
+    for (const auto &n : numbered) {
+        const QRegularExpressionMatch m = n.pattern.match(line);
+        if (m.hasMatch())
+            return Request{n.module, m.captured(1).toInt()};
+    }
+    for (const Module module :
+         {Module::EIS, Module::ReferencesScreen, Module::SpeedReferences, Module::CaravanExpress}) {
         if (line.compare(Modules::info(module).className, Qt::CaseInsensitive) == 0)
             return Request{module, 0};
     }
@@ -59,7 +77,7 @@ std::optional<Request> requestOf(const QString &line)
 
 QString describe(const Request &r)
 {
-    const QString name = Modules::info(r.module).className;
+    const QString name = r.module == Module::G1000Screen ? QStringLiteral("N") : Modules::info(r.module).className;
     return r.id > 0 ? QStringLiteral("%1 %2").arg(name).arg(r.id) : name;
 }
 
@@ -111,10 +129,10 @@ std::unique_ptr<ModuleWindow> openWindow(const Request &request, const StartupTe
                                          InstrumentManager *manager)
 {
     const ModuleInfo &info = Modules::info(request.module);
-    const QString configFile = request.module == Module::Annunciator ? Modules::annunciatorConfigFile(request.id)
-                                                                     : info.configFile;
+    const QString configFile = Modules::configFileFor(request.module, request.id);
     if (info.opensAtStart || configFile.isEmpty())
         return nullptr;
+    // (A G1000 screen's own file is created with its folder, G1000.)
     const QString configPath = ExchangeDirectory::literalPath(configFile);
     const QString layout = files->readConfigFromFile(configPath, info.defaultLayout);
 
@@ -132,6 +150,11 @@ std::unique_ptr<ModuleWindow> openWindow(const Request &request, const StartupTe
     case Module::SpeedReferences:
         window = std::make_unique<SpeedReferences>(texts.values, texts.lock, layout, referenceSpeeds(files), files);
         break;
+    case Module::G1000:
+    case Module::G1000Screen:
+        window = std::make_unique<G1000Screen>(request.module, request.id, texts.values, texts.lock, layout,
+                                               referenceSpeeds(files), files);
+        break;
     default:
         return nullptr;
     }
@@ -143,15 +166,29 @@ std::unique_ptr<ModuleWindow> openWindow(const Request &request, const StartupTe
     return window;
 }
 
-std::vector<std::unique_ptr<ModuleWindow>> open(const StartupTexts &texts, FileClass *files,
-                                                InstrumentManager *manager)
+std::unique_ptr<caravan_express> openExpress(const StartupTexts &texts, InstrumentManager *manager)
 {
-    std::vector<std::unique_ptr<ModuleWindow>> windows;
+    auto express = std::make_unique<caravan_express>(texts.values, texts.lock);
+    express->open(manager);
+    qCInfo(lcStartup).noquote() << "Opened as" << settingsFile() << "asks:" << describe({Module::CaravanExpress, 0});
+    return express;
+}
+
+Opened::Opened() = default;
+Opened::Opened(Opened &&) noexcept = default;
+Opened &Opened::operator=(Opened &&) noexcept = default;
+Opened::~Opened() = default;
+
+Opened open(const StartupTexts &texts, FileClass *files, InstrumentManager *manager)
+{
+    Opened opened;
     for (const Request &request : parse(readSettings())) {
-        if (std::unique_ptr<ModuleWindow> window = openWindow(request, texts, files, manager))
-            windows.push_back(std::move(window));
+        if (request.module == Module::CaravanExpress)
+            opened.express = openExpress(texts, manager);
+        else if (std::unique_ptr<ModuleWindow> window = openWindow(request, texts, files, manager))
+            opened.windows.push_back(std::move(window));
     }
-    return windows;
+    return opened;
 }
 
 } // namespace ExtraWindows

@@ -11,6 +11,7 @@
 class FileClass;
 class InstrumentManager;
 class ModuleWindow;
+class caravan_express;
 struct StartupTexts;
 
 // The windows that start-up opens besides the six: the G1000 displays, which
@@ -21,6 +22,9 @@ struct StartupTexts;
 //   Annunciator 1       annunciator window 1 (or 2)
 //   ReferencesScreen    the references page, driven by commands.txt
 //   SpeedReferences     the reference-speed markers
+//   G1000 2             G1000 screen 2 of the shared configG1000.txt (1 to 99)
+//   N 2                 G1000 screen 2 with its own G1000\configN2.txt ("N2" too)
+//   caravan_express     the engine strip in a frameless window with handles
 //
 // Names are matched without regard to letter case and surrounding blanks;
 // empty lines and lines that start with "#" are skipped. A line that names
@@ -38,7 +42,7 @@ QString settingsFile();
 struct Request
 {
     Module module = Module::EIS;
-    int id = 0; // annunciator window number; 0 for the others
+    int id = 0; // annunciator window or G1000 screen number; 0 for the others
 
     bool operator==(const Request &other) const { return module == other.module && id == other.id; }
 };
@@ -46,14 +50,29 @@ struct Request
 // The windows that a settings text asks for, in its order.
 QList<Request> parse(const QString &text);
 
-// Reads the settings file, when there is one, and opens what it asks for.
-std::vector<std::unique_ptr<ModuleWindow>> open(const StartupTexts &texts, FileClass *files,
-                                                InstrumentManager *manager);
+// What the settings file opened: module windows, and the express window's
+// engine, which hosts a window document of its own.
+struct Opened
+{
+    std::vector<std::unique_ptr<ModuleWindow>> windows;
+    std::unique_ptr<caravan_express> express;
 
-// Opens one such window (see above); nullptr for a module that start-up opens
-// anyway.
+    Opened();
+    Opened(Opened &&) noexcept;
+    Opened &operator=(Opened &&) noexcept;
+    ~Opened();
+};
+
+// Reads the settings file, when there is one, and opens what it asks for.
+Opened open(const StartupTexts &texts, FileClass *files, InstrumentManager *manager);
+
+// Opens one such module window (see above); nullptr for a module that start-up
+// opens anyway, or that is no module window (the express window).
 std::unique_ptr<ModuleWindow> openWindow(const Request &request, const StartupTexts &texts, FileClass *files,
                                          InstrumentManager *manager);
+
+// Opens the express window, registered like the others.
+std::unique_ptr<caravan_express> openExpress(const StartupTexts &texts, InstrumentManager *manager);
 
 // The reference speeds the references windows start with: speedsRef.txt,
 // created with a Caravan's Vx, Vy and Vr when missing.

@@ -27,6 +27,15 @@ const char kEisDefault[] = "0,40,240,1000,1";
 const char kAnnunciatorDefault[] = "250,40,120,100,1";
 const char kReferencesDefault[] = "250,400,330,230,1";
 const char kSpeedsRefDefault[] = "590,345,90,342,1";
+// The G1000 screens: the same three displays in one transparent window of
+// 700 x 1000 below the top of the screen (window line first, then the engine
+// strip, the references page and the speed markers inside the window). The
+// shared file starts with screens 1 and 2 side by side; a screen's own file
+// holds one.
+const char kG1000Default[] =
+    "N1-0,40,700,1000,1.0000\nA-0,0,0,0,0\nE-0,0,240,1000,1.0000\nR-250,360,330,230,1\nS-590,305,90,342,1.0000\n\n"
+    "N2-960,40,700,1000,1.0000\nA-0,0,0,0,0\nE-0,0,240,1000,1.0000\nR-250,360,330,230,1\nS-590,305,90,342,1.0000";
+const char kG1000ScreenDefault[] = "0,40,700,1000,1\nE-0,0,1\nR-250,360,330,230,1\nS-590,305,90,342,1";
 
 // x, y, width and height stored in four consecutive fields from `first` on.
 constexpr WindowConfigIndices fourFieldsFrom(int first)
@@ -177,6 +186,35 @@ QList<ModuleInfo> buildTable()
              .constructorPlaces(ConstructorPlacement::PositionAndSize)
              .constructorFields(fourFieldsFrom(0))
              .opensOnRequest(QStringLiteral("Radod - Speed References"), referencesFiles);
+    // The G1000 screens compose the three displays in one transparent window
+    // and place it themselves; the shared file keeps one block per screen,
+    // whose window line the geometry service writes by the screen's key.
+    t << Row(Module::G1000, "G1000")
+             .document("qrc:/Caravan/G1000/g1000.qml")
+             .configFile("configG1000.txt")
+             .layoutProperty("configStringG1000")
+             .defaultLayout(kG1000Default)
+             .form(WindowForm::OwnClass)
+             .translucent()
+             .opensOnRequest(QStringLiteral("Radod - G1000"), referencesFiles);
+    t << Row(Module::G1000Screen, "G1000Screen")
+             .document("qrc:/Caravan/G1000/n1.qml")
+             .configFile("G1000\\configN%1.txt")
+             .layoutProperty("configString")
+             .defaultLayout(kG1000ScreenDefault)
+             .form(WindowForm::OwnClass)
+             .translucent()
+             .windowFields(fourFieldsFrom(0))
+             .opensOnRequest(QStringLiteral("Radod - G1000 N"), referencesFiles);
+    // An engine-hosted window (no module window): the engine strip with the
+    // layout string of the EIS window.
+    t << Row(Module::CaravanExpress, "caravan_express")
+             .document("qrc:/Caravan/caravan_express.qml")
+             .configFile("configEIS.txt")
+             .layoutProperty("configStringEIS")
+             .defaultLayout(kEisDefault)
+             .form(WindowForm::OwnClass)
+             .opensOnRequest(QStringLiteral("Radod - Caravan Express"), panelFiles);
     return t;
 }
 
@@ -217,6 +255,18 @@ QString annunciatorConfigFile(int id)
 {
     // Ids count from 1.
     return id >= 1 ? info(Module::Annunciator).configFiles.value(id - 1) : QString();
+}
+
+QString configFileFor(Module module, int id)
+{
+    switch (module) {
+    case Module::Annunciator:
+        return annunciatorConfigFile(id);
+    case Module::G1000Screen:
+        return info(module).configFile.arg(id);
+    default:
+        return info(module).configFile;
+    }
 }
 
 } // namespace Modules

@@ -28,6 +28,9 @@ enum class Module {
     Annunciator,
     ReferencesScreen,
     SpeedReferences,
+    G1000,          // a G1000 screen of the shared configG1000.txt
+    G1000Screen,    // a G1000 screen with a configuration file of its own
+    CaravanExpress, // the engine strip in a frameless window of its own
 };
 
 // Names of the files of the exchange folder that are not a module's own.
@@ -114,5 +117,11 @@ const ModuleInfo *byDocument(const QUrl &document);
 // The configuration file of annunciator window `id` (1 or 2); empty for any
 // other id, which has no geometry service.
 QString annunciatorConfigFile(int id);
+
+// The configuration file of window `id` of a module: the annunciator's by
+// its number, a G1000 screen's own file (G1000\configN<id>.txt, the module's
+// file name with %1 standing for the screen number), the module's file for
+// the others.
+QString configFileFor(Module module, int id);
 
 } // namespace Modules

@@ -60,8 +60,8 @@ namespace {
 // from C++ (Modulos/modulewindow.cpp, Modulos/modules.cpp, tools/render): a
 // document reads them unqualified by design, and qmllint cannot know them.
 const QRegularExpression kContextProperty(QStringLiteral(
-    "^(TimedProcessing|lock|timedDataString|speedsRefValues|formDataString|configString[A-Za-z]+"
-    "|fileclass|fileObj|viewManager|g1000CommandManager|renderSupport|id)$"));
+    "^(TimedProcessing|lock|timedDataString|speedsRefValues|formDataString|configString[A-Za-z0-9]*"
+    "|fileclass|fileObj|viewManager|g1000CommandManager|renderSupport|id|idScreen)$"));
 
 // TEMPORARY: findings in documents being rewritten or replaced right now,
 // as prefixes of "source-path message". They are listed but do not count;

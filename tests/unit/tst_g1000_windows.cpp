@@ -2,6 +2,7 @@
 // extraWindows.txt beside the six panels, each built from the module table
 // with its document, registered with a real instrument manager over a
 // temporary exchange folder.
+#include "caravan_express.h"
 #include "extrawindows.h"
 #include "fileclass.h"
 #include "instrumentmanager.h"
@@ -11,6 +12,7 @@
 
 #include <QLoggingCategory>
 #include <QQuickItem>
+#include <QQuickWindow>
 #include <QQuickWidget>
 #include <QRegularExpression>
 #include <QtTest>
@@ -34,6 +36,8 @@ private slots:
     void settingsLines();
     void missingSettingsFileOpensNothing();
     void listedDisplaysOpenWithTheirFiles();
+    void screenHostsCreateOrKeepTheirFiles_data();
+    void screenHostsCreateOrKeepTheirFiles();
 
     void referencesKnobs_data();
     void referencesKnobs();
@@ -41,7 +45,7 @@ private slots:
     void speedsFileFollowedEndToEnd();
 
 private:
-    std::vector<std::unique_ptr<ModuleWindow>> openFromSettings(const QByteArray &settings);
+    ExtraWindows::Opened openFromSettings(const QByteArray &settings);
     static QQuickItem *documentOf(ModuleWindow *window)
     {
         return qobject_cast<QQuickItem *>(window->getQuickWidget()->rootObject());
@@ -80,7 +84,7 @@ void tst_G1000Windows::cleanup()
     m_exchange.reset();
 }
 
-std::vector<std::unique_ptr<ModuleWindow>> tst_G1000Windows::openFromSettings(const QByteArray &settings)
+ExtraWindows::Opened tst_G1000Windows::openFromSettings(const QByteArray &settings)
 {
     if (!settings.isNull())
         m_exchange->writeInPlace(ExtraWindows::settingsFile(), settings);
@@ -107,6 +111,11 @@ void tst_G1000Windows::settingsLines_data()
     QTest::newRow("unknown and malformed lines")
         << "Annunciator\nAnnunciator 3\nAnnunciator 12\nEIS please\nCaravan\nReferencesScreen"
         << QList<Request>{refs} << 5;
+    QTest::newRow("G1000 screens either way, and the express window")
+        << "G1000 2\nn 3\nN12\ng1000\t1\nCaravan_Express\nG1000 2\nG10002\nN 0\nN 100"
+        << QList<Request>{{Module::G1000, 2}, {Module::G1000Screen, 3}, {Module::G1000Screen, 12}, {Module::G1000, 1},
+                          {Module::CaravanExpress, 0}}
+        << 4;
     QTest::newRow("binary junk") << QString::fromLatin1("\x01\x02\xff\n\x7f\nEIS\n\x80\x81") << QList<Request>{eis} << 3;
 }
 
@@ -123,7 +132,8 @@ void tst_G1000Windows::settingsLines()
 // Without the file start-up is as it was: nothing opened, nothing written.
 void tst_G1000Windows::missingSettingsFileOpensNothing()
 {
-    QVERIFY(openFromSettings(QByteArray()).empty());
+    const ExtraWindows::Opened opened = openFromSettings(QByteArray());
+    QVERIFY(opened.windows.empty() && !opened.express);
     for (const QString &name : {QStringLiteral("configEIS.txt"), QStringLiteral("configReferences.txt"),
                                 QStringLiteral("speedsRef.txt"), ExtraWindows::settingsFile()})
         QVERIFY2(!m_exchange->exists(name), qPrintable(name));
@@ -137,7 +147,8 @@ void tst_G1000Windows::listedDisplaysOpenWithTheirFiles()
 {
     QVERIFY(m_exchange->writeInPlace(QStringLiteral("configReferences.txt"), "100,200,330,230,1"));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("line 3 skipped")));
-    const auto windows = openFromSettings("EIS\nAnnunciator 2\nAnnunciator two\nReferencesScreen\nSpeedReferences\n");
+    const auto windows =
+        openFromSettings("EIS\nAnnunciator 2\nAnnunciator two\nReferencesScreen\nSpeedReferences\n").windows;
     QCOMPARE(windows.size(), size_t(4));
 
     QStringList titles;
@@ -167,6 +178,80 @@ void tst_G1000Windows::listedDisplaysOpenWithTheirFiles()
     QCOMPARE(QSizeF(list->width(), list->height()), QSizeF(120, 32));
     // The speed markers start with the speeds of the file.
     QCOMPARE(documentOf(windows[3].get())->property("speedsText").toString(), ExtraWindows::kDefaultReferenceSpeeds);
+}
+
+// Each host of a composed screen with its configuration file missing
+// (created with the default, and the window placed by it) or valid (kept as
+// it is, and the window placed by it); the document loaded and shown.
+void tst_G1000Windows::screenHostsCreateOrKeepTheirFiles_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("stored"); // null: missing
+    QTest::addColumn<QByteArray>("expected");
+    QTest::addColumn<QRect>("geometry");    // empty: not looked at
+
+    const QString shared = QStringLiteral("configG1000.txt");
+    const QString own = QStringLiteral("G1000/configN2.txt");
+    const QByteArray sharedDefault = Modules::info(Module::G1000).defaultLayout.toUtf8();
+    const QByteArray ownDefault = Modules::info(Module::G1000Screen).defaultLayout.toUtf8();
+    const QByteArray sharedValid = "N1-0,0,1,1,1\nA-0,0,0,0,0\n\nN2-300,200,640,480,1\nA-0,0,0,0,0\nE-5,6,240,1000,1";
+    const QByteArray ownValid = "310,210,650,490,1\nE-5,6,1\nR-7,8,330,230,1\nS-9,10,90,342,1";
+
+    QTest::newRow("G1000 2, missing") << QByteArray("G1000 2") << shared << QByteArray() << sharedDefault
+                                      << QRect(960, 40, 700, 1000);
+    QTest::newRow("G1000 2, valid") << QByteArray("G1000 2") << shared << sharedValid << sharedValid
+                                    << QRect(300, 200, 640, 480);
+    QTest::newRow("N 2, missing") << QByteArray("N 2") << own << QByteArray() << ownDefault << QRect(0, 40, 700, 1000);
+    QTest::newRow("N 2, valid") << QByteArray("N 2") << own << ownValid << ownValid << QRect(310, 210, 650, 490);
+    QTest::newRow("N 2, damaged") << QByteArray("N 2") << own << QByteArray("\x01\xff,\n\n") << QByteArray("\x01\xff,\n\n")
+                                  << QRect();
+    QTest::newRow("express, missing") << QByteArray("caravan_express") << QStringLiteral("configEIS.txt") << QByteArray()
+                                      << Modules::info(Module::EIS).defaultLayout.toUtf8() << QRect();
+    QTest::newRow("express, valid") << QByteArray("caravan_express") << QStringLiteral("configEIS.txt")
+                                    << QByteArray("1,2,240,1000,2") << QByteArray("1,2,240,1000,2") << QRect();
+}
+
+void tst_G1000Windows::screenHostsCreateOrKeepTheirFiles()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QString, file);
+    QFETCH(QByteArray, stored);
+    QFETCH(QByteArray, expected);
+    QFETCH(QRect, geometry);
+    if (!stored.isNull()) {
+        QVERIFY(QDir(m_exchange->root()).mkpath(QStringLiteral("G1000")));
+        QVERIFY(m_exchange->writeInPlace(file, stored));
+    }
+    const ExtraWindows::Opened opened = openFromSettings(line);
+    QCOMPARE(m_exchange->bytes(file), expected);
+
+    if (opened.express) {
+        QVERIFY(opened.windows.empty());
+        auto *window = qobject_cast<QQuickWindow *>(opened.express->rootObjects().value(0));
+        QVERIFY(window);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QCOMPARE(window->title(), QStringLiteral("Radod - Caravan Express"));
+        QVERIFY(window->flags().testFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint));
+        QQuickItem *strip = window->findChild<QQuickItem *>(QStringLiteral("engine"));
+        QVERIFY(strip);
+        // The strip's zoom is the stored one.
+        QCOMPARE(strip->property("zoom").toReal(), stored.isNull() ? 1.0 : 2.0);
+        return;
+    }
+    QCOMPARE(opened.windows.size(), size_t(1));
+    ModuleWindow *window = opened.windows.front().get();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(documentOf(window));
+    QCOMPARE(window->windowTitle(), line.startsWith("G") ? QStringLiteral("Radod - G1000 2")
+                                                         : QStringLiteral("Radod - G1000 N 2"));
+    if (!geometry.isEmpty()) {
+        QTRY_COMPARE(window->pos(), geometry.topLeft());
+        QCOMPARE(window->size(), geometry.size());
+    } else {
+        // Nothing in the file to place it by: it stays where it opened, on screen.
+        QVERIFY(window->x() > -1000);
+    }
 }
 
 std::unique_ptr<ModuleWindow> tst_G1000Windows::openReferences(const QByteArray &speeds)

@@ -43,6 +43,8 @@ private slots:
     void missingFileIsNotCreated();
     void incompleteServiceRefuses();
     void unwritableFileKeepsItsContent();
+    void savesUnderAModuleKey_data();
+    void savesUnderAModuleKey();
 
 private:
     std::unique_ptr<ViewManager> service(const QString &configFile,
@@ -216,6 +218,46 @@ void TestViewManager::unwritableFileKeepsItsContent()
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Falhou ao abrir o arquivo para escrita:")));
     vm->saveWindowGeometry();
     QCOMPARE(m_ex->bytes(QStringLiteral("configCaravan.txt")), kCaravan);
+}
+
+// A file of keyed lines (the G1000 screens' blocks): the window's place and
+// size go into fields 0 to 3 of its key's line; the line's scale, every other
+// line and the line ends stay. Without the key's line, or with a key that is
+// not a plain name, nothing is written ("" expected: the file as it was).
+void TestViewManager::savesUnderAModuleKey_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QByteArray>("expected");
+    const QByteArray two = "N1-0,40,700,1000,1.0000\nA-0,0,0,0,0\nE-0,0,240,1000,1.0000\n\n"
+                           "N2-960,40,700,1000,1.2500\nA-0,0,0,0,0\nE-5,6,240,1000,2.0000";
+    QTest::newRow("the second of two screens")
+        << "N2" << two << QByteArray(two).replace("N2-960,40,700,1000,", "N2-100,50,1280,720,");
+    QTest::newRow("the first, blanks around it dropped")
+        << "N1" << QByteArray("  N1-0,40,700,1000,1.0000 \r\nE-1,2,3,4,5")
+        << QByteArray("N1-100,50,1280,720,1.0000\nE-1,2,3,4,5");
+    QTest::newRow("N1 is not N10") << "N1" << QByteArray("N10-1,2,3,4,1\nN1-9,9,9,9,2")
+                                   << QByteArray("N10-1,2,3,4,1\nN1-100,50,1280,720,2");
+    QTest::newRow("a short line is completed") << "N3" << QByteArray("N3-7\nS-1,2") << QByteArray("N3-100,50,1280,720\nS-1,2");
+    QTest::newRow("no line for the key") << "N2" << QByteArray("N1-0,40,700,1000,1") << QByteArray();
+    QTest::newRow("a key that is no name") << "N1-0,40\nX" << QByteArray("N1-0,40,700,1000,1") << QByteArray();
+    QTest::newRow("binary") << "N1" << support::binaryBytes() << QByteArray();
+}
+
+void TestViewManager::savesUnderAModuleKey()
+{
+    QFETCH(QString, key);
+    QFETCH(QByteArray, stored);
+    QFETCH(QByteArray, expected);
+    const QString file = QStringLiteral("configG1000.txt");
+    QVERIFY(m_ex->writeInPlace(file, stored));
+    auto vm = service(file, std::nullopt);
+    vm->setPosition(100, 50);
+    vm->setSize(1280, 720);
+    if (expected.isEmpty())
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^ViewManager: ")));
+    vm->saveWindowGeometryByModuleId(key);
+    QCOMPARE(m_ex->bytes(file), expected.isEmpty() ? stored : expected);
 }
 
 QTEST_MAIN(TestViewManager)

@@ -1,5 +1,6 @@
 import QtQuick
 import "qrc:/Classes/LayoutString.js" as LayoutString
+import "qrc:/Classes/LockFile.js" as LockFile
 import "qrc:/Classes/Modules.js" as Modules
 import "Annunciations.js" as Annunciations
 
@@ -53,7 +54,7 @@ Rectangle {
     }
 
     function lockFileReads(text) {
-        return files !== null && files.readTextFromFile(lockPath) === text
+        return LockFile.reads(files, lockPath, text)
     }
 
     // The window always fits the list.
@@ -88,9 +89,7 @@ Rectangle {
     }
 
     function toggleLockFile() {
-        const t = files.readTextFromFile(lockPath)
-        if (t === "1" || t === "0")
-            files.writeFile(t === "1" ? "0" : "1", lockPath)
+        LockFile.toggle(files, lockPath)
     }
 
     onFittedWidthChanged: fitWindow()

@@ -1,6 +1,7 @@
 import QtQuick
 import "qrc:/Classes/VectorImage"
 import "qrc:/Classes/LayoutString.js" as LayoutString
+import "qrc:/Classes/LockFile.js" as LockFile
 import "qrc:/Classes/Modules.js" as Modules
 import "EisScale.js" as Scale
 
@@ -63,7 +64,7 @@ Rectangle {
     }
 
     function lockFileReads(text) {
-        return files !== null && files.readTextFromFile(lockPath) === text
+        return LockFile.reads(files, lockPath, text)
     }
 
     function zoomBy(angle) {
@@ -83,9 +84,7 @@ Rectangle {
     }
 
     function toggleLockFile() {
-        const t = files.readTextFromFile(lockPath)
-        if (t === "1" || t === "0")
-            files.writeFile(t === "1" ? "0" : "1", lockPath)
+        LockFile.toggle(files, lockPath)
     }
 
     // Keeps the strip inside its parent, where the drag may take it.

@@ -26,6 +26,9 @@ Rectangle {
     // set it instead.
     property string config: typeof configStringReferences === "string" ? configStringReferences : ""
     property var commandChannel: typeof g1000CommandManager !== "undefined" ? g1000CommandManager : null
+    // The page places its window (at its place, or off screen); a screen that
+    // composes it with other displays places its own window instead.
+    property bool placesWindow: true
 
     readonly property var files: typeof fileclass !== "undefined" ? fileclass : null
     readonly property var geometry: typeof viewManager !== "undefined" ? viewManager : null
@@ -152,7 +155,7 @@ Rectangle {
     // The page's window at its place while the avionics show the page, off
     // screen otherwise.
     function placeWindow() {
-        if (!geometry)
+        if (!geometry || !placesWindow)
             return
         const open = instrumentValues.length > 92 && Number(instrumentValues[92]) === 2
         const x = LayoutString.numberAt(config, 0), y = LayoutString.numberAt(config, 1)

@@ -1,0 +1,1 @@
+radod_mount()
