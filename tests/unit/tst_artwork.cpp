@@ -43,6 +43,14 @@ private:
     std::unique_ptr<QQuickItem> m_root;
 };
 
+// The item that shows a layer's picture: the layer itself, or the picture a
+// cut-out layer holds where it was cut from.
+QQuickItem *shownBy(QQuickItem *layer)
+{
+    auto *picture = layer->findChild<QQuickItem *>(QStringLiteral("picture"), Qt::FindDirectChildrenOnly);
+    return picture ? picture : layer;
+}
+
 // The image an Image layer shows, read from the resource tree.
 QImage imageOf(const QQuickItem *layer)
 {
@@ -291,6 +299,7 @@ void TestArtwork::marksUnderNeedles()
     QQuickItem *needleLayer = gauge.layer(needle);
     QQuickItem *faceLayer = gauge.layer(face);
     QVERIFY(needleLayer && faceLayer);
+    faceLayer = shownBy(faceLayer);
     const QImage image = imageOf(faceLayer);
     QVERIFY(!image.isNull());
 
@@ -337,6 +346,7 @@ void TestArtwork::marksUnderFixedIndex()
     gauge.set(qPrintable(input), value);
     QQuickItem *cardLayer = gauge.layer(card);
     QVERIFY(cardLayer);
+    cardLayer = shownBy(cardLayer);
     const QImage image = imageOf(cardLayer);
     QVERIFY(!image.isNull());
     const auto markAt = [&](double angle) {

@@ -35,11 +35,21 @@ struct ImageSpec
     QSizeF size;         // in document units
     PaintFunction paint;
     double pixelsPerUnit = 2.0;
+    bool cutOut = false; // see addCutOut()
 };
 
 // Registers an image. Returns true so that it can initialise a static.
 bool add(const QString &path, QSizeF size, PaintFunction paint, double pixelsPerUnit = 2.0);
+// Registers a layer that is cut out to the pixels it paints: it is described
+// in the layer's units like any other, but its file holds only the whole
+// units round what it paints (with a transparent margin, so its edges blend
+// as they did), and the script `cutOutScript()` of its folder says where in
+// the layer that part lies. A needle then paints, and turns, only its own
+// pixels instead of a whole face of transparency.
+bool addCutOut(const QString &path, QSizeF size, PaintFunction paint);
 const QVector<ImageSpec> &images();
+// The script that lists the cut-out layers of the folder of `imagePath`.
+QString cutOutScript(const QString &imagePath);
 
 // The source tree (for scripts that documents and artwork share).
 QString sourceRoot();
@@ -127,3 +137,6 @@ std::function<double(double)> scaleFunction(const QString &relativePath, const Q
 // RADOD_ARTWORK("Cessna/Instrumentos/Airspeed/needle.png", QSizeF(15, 95), [](QPainter &p) { ... });
 #define RADOD_ARTWORK(...) \
     static const bool RADOD_ARTWORK_CONCAT(radodArtwork_, __LINE__) = art::add(__VA_ARGS__)
+// RADOD_CUTOUT("Cessna/Instrumentos/Rpm/needle.png", QSizeF(210, 210), [](QPainter &p) { ... });
+#define RADOD_CUTOUT(...) \
+    static const bool RADOD_ARTWORK_CONCAT(radodCutOut_, __LINE__) = art::addCutOut(__VA_ARGS__)

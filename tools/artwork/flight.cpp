@@ -90,11 +90,10 @@ void airspeedFace(QPainter &p, const AirspeedArcs &a)
     screws(p, {QPointF(14, 196), QPointF(196, 196)});
 }
 
-} // namespace
-
-// Bottom layer: the true-airspeed card with its small temperature /
-// pressure-altitude window, seen through the face's open centre.
-RADOD_ARTWORK("Cessna/Instrumentos/Airspeed/aircard.png", kGauge, [](QPainter &p) {
+// The true-airspeed card with its small temperature / pressure-altitude
+// window, seen through the face's open centre.
+void airspeedCard(QPainter &p)
+{
     const QPointF c = kAsiPivot;
     face(p, c, 54, QColor(26, 26, 28));
     // True airspeed figures just inside the indicated ones.
@@ -117,18 +116,20 @@ RADOD_ARTWORK("Cessna/Instrumentos/Airspeed/aircard.png", kGauge, [](QPainter &p
     p.drawLine(w + QPointF(0, -8), w + QPointF(0, 8));
     label(p, c + QPointF(0, 22), QStringLiteral("KNOTS"), 6.5, colour::white, Typeface::Cockpit);
     label(p, c + QPointF(0, 31), QStringLiteral("TAS"), 4.5, QColor(200, 200, 196), Typeface::Cockpit);
-});
+}
 
+} // namespace
+
+// The card does not move, so each face is drawn over it as one picture.
 // Face of the Cessna 172: flaps 33-85 kt, normal 44-129, caution to 163, Vne 163.
 RADOD_ARTWORK("Cessna/Instrumentos/Airspeed/airspeed.png", kGauge, [](QPainter &p) {
+    airspeedCard(p);
     airspeedFace(p, {33, 85, 44, 129, 163, 163});
 });
 
-// The faster single's face with its red line at 200 kt. The file is 198 units
-// wide and is stretched to 210 by the document, so it is drawn in gauge units
-// shrunk by 198/210.
-RADOD_ARTWORK("Cessna/Instrumentos/Airspeed/airspeed210.png", QSizeF(198, 198), [](QPainter &p) {
-    p.scale(198.0 / 210.0, 198.0 / 210.0);
+// The faster single's face with its red line at 200 kt.
+RADOD_ARTWORK("Cessna/Instrumentos/Airspeed/airspeed210.png", kGauge, [](QPainter &p) {
+    airspeedCard(p);
     airspeedFace(p, {55, 100, 62, 165, 200, 200});
 });
 
@@ -182,7 +183,7 @@ RADOD_ARTWORK("Cessna/Instrumentos/AirspeedB58/airspeed1.png", kGauge, [](QPaint
     screws(p, {QPointF(12, 198), QPointF(198, 198)});
 });
 
-RADOD_ARTWORK("Cessna/Instrumentos/AirspeedB58/airspeed2.png", kGauge, [](QPainter &p) {
+RADOD_CUTOUT("Cessna/Instrumentos/AirspeedB58/airspeed2.png", kGauge, [](QPainter &p) {
     needle(p, kCentre, 84, 18, 6.5);
     hub(p, kCentre, 7);
 });
@@ -231,7 +232,7 @@ RADOD_ARTWORK("Cessna/Instrumentos/Altimeter/altimeterback.png", kGauge, [](QPai
 
 // Inner disk with the legend and the ten-thousand-foot pointer (a thin line
 // to the rim ending in a small triangle).
-RADOD_ARTWORK("Cessna/Instrumentos/Altimeter/altneedle10000.png", kGauge, [](QPainter &p) {
+RADOD_CUTOUT("Cessna/Instrumentos/Altimeter/altneedle10000.png", kGauge, [](QPainter &p) {
     const QPointF c = kCentre;
     QRadialGradient g(c, 30);
     g.setColorAt(0, QColor(42, 42, 45));
@@ -253,12 +254,12 @@ RADOD_ARTWORK("Cessna/Instrumentos/Altimeter/altneedle10000.png", kGauge, [](QPa
 });
 
 // The short, broad thousand-foot hand.
-RADOD_ARTWORK("Cessna/Instrumentos/Altimeter/altneedle1000.png", kGauge, [](QPainter &p) {
+RADOD_CUTOUT("Cessna/Instrumentos/Altimeter/altneedle1000.png", kGauge, [](QPainter &p) {
     needle(p, kCentre, 46, 12, 11);
 });
 
 // The long hundred-foot hand: a 168 x 168 layer turning about its centre.
-RADOD_ARTWORK("Cessna/Instrumentos/Altimeter/altneedle100.png", QSizeF(168, 168), [](QPainter &p) {
+RADOD_CUTOUT("Cessna/Instrumentos/Altimeter/altneedle100.png", QSizeF(168, 168), [](QPainter &p) {
     const QPointF c(84, 84);
     needle(p, c, 80, 16, 5.5);
     hub(p, c, 6.5);
@@ -364,8 +365,10 @@ RADOD_ARTWORK("Cessna/Instrumentos/Attitude/attroll.png", kGauge, [](QPainter &p
     p.drawPath(zero);
 });
 
+namespace {
 // The orange miniature aeroplane on its pedestal (the hoop).
-RADOD_ARTWORK("Cessna/Instrumentos/Attitude/atthoop.png", kGauge, [](QPainter &p) {
+void miniatureAeroplane(QPainter &p)
+{
     const QPointF c = kCentre;
     // Pedestal, clipped to the window.
     QPainterPath window;
@@ -400,10 +403,13 @@ RADOD_ARTWORK("Cessna/Instrumentos/Attitude/atthoop.png", kGauge, [](QPainter &p
     softShadow(p, wings.translated(0.8, 1.6), 1.2, 100);
     p.setBrush(colour::orange);
     p.drawPath(wings);
-});
+}
+} // namespace
 
-// The front mask: case, bezel, the fixed bank index at the top and the glass.
+// The fixed front: the miniature aeroplane under the mask (case, bezel, the
+// fixed bank index at the top and the glass), one picture as neither moves.
 RADOD_ARTWORK("Cessna/Instrumentos/Attitude/attitude.png", kGauge, [](QPainter &p) {
+    miniatureAeroplane(p);
     const QPointF c = kCentre;
     QPainterPath cover;
     cover.addRect(QRectF(0, 0, 210, 210));
@@ -440,7 +446,7 @@ RADOD_ARTWORK("Cessna/Instrumentos/Heading/heading1.png", kGauge, [](QPainter &p
 
 // The compass card: 5-degree graduations, cardinal letters and the tens of
 // degrees every 30, turned with the card.
-RADOD_ARTWORK("Cessna/Instrumentos/Heading/heading2.png", kGauge, [](QPainter &p) {
+RADOD_CUTOUT("Cessna/Instrumentos/Heading/heading2.png", kGauge, [](QPainter &p) {
     const QPointF c = kCentre;
     face(p, c, 92);
     ticks(p, c, 91, 5.5, 1.1, anglesOf(5, 355, 10, headingMark));
@@ -504,7 +510,7 @@ RADOD_ARTWORK("Cessna/Instrumentos/Heading/heading3.png", kGauge, [](QPainter &p
 
 // The heading bug: an orange notch on the card's rim, at the top when the bug
 // equals the heading.
-RADOD_ARTWORK("Cessna/Instrumentos/Heading/heading4.png", kGauge, [](QPainter &p) {
+RADOD_CUTOUT("Cessna/Instrumentos/Heading/heading4.png", kGauge, [](QPainter &p) {
     const QPointF c = kCentre;
     QPainterPath bug;
     bug.moveTo(polar(c, 93, -5.5));
@@ -582,7 +588,7 @@ RADOD_ARTWORK("Cessna/Instrumentos/TurnSlip/turnslip.png", kGauge, [](QPainter &
 });
 
 // The flag window, its flag stowed.
-RADOD_ARTWORK("Cessna/Instrumentos/TurnSlip/turnslipflag.png", kGauge, [](QPainter &p) {
+RADOD_CUTOUT("Cessna/Instrumentos/TurnSlip/turnslipflag.png", kGauge, [](QPainter &p) {
     const QRectF window(93, 62, 24, 10);
     p.setPen(QPen(QColor(120, 120, 120), 0.8));
     p.setBrush(QColor(4, 4, 5));
@@ -596,7 +602,7 @@ RADOD_ARTWORK("Cessna/Instrumentos/TurnSlip/turnslipflag.png", kGauge, [](QPaint
 });
 
 // The aeroplane seen from behind, wings level at rotation 0.
-RADOD_ARTWORK("Cessna/Instrumentos/TurnSlip/turnslipplane.png", kGauge, [](QPainter &p) {
+RADOD_CUTOUT("Cessna/Instrumentos/TurnSlip/turnslipplane.png", kGauge, [](QPainter &p) {
     const QPointF c = kCentre;
     QPainterPath plane;
     plane.moveTo(c + QPointF(-86, -1.2));

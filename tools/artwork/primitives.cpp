@@ -39,6 +39,17 @@ bool add(const QString &path, QSizeF size, PaintFunction paint, double pixelsPer
     return true;
 }
 
+bool addCutOut(const QString &path, QSizeF size, PaintFunction paint)
+{
+    registry().append({path, size, std::move(paint), 2.0, true});
+    return true;
+}
+
+QString cutOutScript(const QString &imagePath)
+{
+    return QFileInfo(imagePath).path() + QStringLiteral("/Cutouts.js");
+}
+
 const QVector<ImageSpec> &images()
 {
     return registry();

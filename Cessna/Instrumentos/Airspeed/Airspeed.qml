@@ -1,8 +1,9 @@
 import QtQuick
 import "AirspeedScale.js" as Scale
+import "qrc:/Cessna/Instrumentos/Layers"
 
-// Airspeed indicator: true-airspeed card, face (Cessna 172 arcs or the 200-kt
-// face), needle with its shadow.
+// Airspeed indicator: face over the true-airspeed card (Cessna 172 arcs or the
+// 200-kt face), needle with its shadow.
 Item {
     id: airspeed
 
@@ -14,22 +15,17 @@ Item {
     width: 210
     height: 210
 
-    // The true-airspeed ring with its temperature and pressure-altitude scale,
-    // seen through the face's open centre.
-    Image {
-        objectName: "card"
-        source: "aircard.png"
-        width: 210
-        height: 210
-    }
-    Image {
+    // The face, with the true-airspeed ring and its temperature and
+    // pressure-altitude scale seen through its open centre.
+    LayerImage {
         objectName: "face"
         source: airspeed.is172 ? "airspeed.png" : "airspeed210.png"
         width: 210
         height: 210
     }
-    Image {
+    LayerImage {
         id: needleShadow
+        turns: true
         objectName: "needleShadow"
         source: "needle_shadow.png"
         x: 96

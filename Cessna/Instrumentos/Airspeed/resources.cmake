@@ -1,5 +1,5 @@
 # The airspeed indicator, one source mounted wherever a panel imports it.
 radod_mount(
-    ARTWORK aircard.png airspeed.png airspeed210.png needle_shadow.png needle.png
+    ARTWORK airspeed.png airspeed210.png needle_shadow.png needle.png
     ALSO_AT Cessna/instrumentos/Airspeed Cessna/StandBy/instrumentos/Airspeed
             Baron/instrumentos/Airspeed)

@@ -1,5 +1,7 @@
 import QtQuick
 import "AirspeedB58Scale.js" as Scale
+import "Cutouts.js" as Cutouts
+import "qrc:/Cessna/Instrumentos/Layers"
 
 // Wide-range airspeed indicator (to 260 kt): face and needle.
 Item {
@@ -12,15 +14,16 @@ Item {
     width: 210
     height: 210
 
-    Image {
+    LayerImage {
         objectName: "face"
         source: "airspeed1.png"
         width: 210
         height: 210
     }
-    Image {
+    CutOutLayer {
         objectName: "needle"
-        source: "airspeed2.png"
+        source: Qt.resolvedUrl("airspeed2.png")
+        cutouts: Cutouts.rects
         width: 210
         height: 210
         transform: Rotation { origin.x: 105; origin.y: 105; angle: airspeed.needleAngle }

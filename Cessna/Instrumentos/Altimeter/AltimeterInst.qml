@@ -1,5 +1,7 @@
 import QtQuick
 import "AltimeterScale.js" as Scale
+import "Cutouts.js" as Cutouts
+import "qrc:/Cessna/Instrumentos/Layers"
 
 // Three-pointer altimeter with inch and hectopascal setting windows. The hands
 // are set in the change handler of `altitude`, so they rest at 0 until the
@@ -25,7 +27,7 @@ Item {
         hundredAngle = Scale.hundredAngle(altitude)
     }
 
-    Image {
+    LayerImage {
         objectName: "dial"
         source: "altimeterback.png"
         width: 210
@@ -51,23 +53,26 @@ Item {
         font.pixelSize: 7
         text: Scale.hectopascalText(altimeter.barometer)
     }
-    Image {
+    CutOutLayer {
         objectName: "tenThousand"
-        source: "altneedle10000.png"
+        source: Qt.resolvedUrl("altneedle10000.png")
+        cutouts: Cutouts.rects
         width: 210
         height: 210
         rotation: altimeter.tenThousandAngle
     }
-    Image {
+    CutOutLayer {
         objectName: "thousand"
-        source: "altneedle1000.png"
+        source: Qt.resolvedUrl("altneedle1000.png")
+        cutouts: Cutouts.rects
         width: 210
         height: 210
         rotation: altimeter.thousandAngle
     }
-    Image {
+    CutOutLayer {
         objectName: "hundred"
-        source: "altneedle100.png"
+        source: Qt.resolvedUrl("altneedle100.png")
+        cutouts: Cutouts.rects
         x: 21
         y: 21
         width: 168

@@ -1,8 +1,10 @@
 import QtQuick
 import "AttitudeScale.js" as Scale
+import "qrc:/Cessna/Instrumentos/Layers"
 
 // Attitude indicator: sky-and-ground disk, pitch ladder and bank ring turning
-// with the bank, fixed miniature aeroplane and front mask with the bank index.
+// with the bank; fixed in front, the miniature aeroplane under the mask with
+// the bank index (one picture).
 Item {
     id: horizon
 
@@ -22,40 +24,38 @@ Item {
         height: 210
         clip: true
 
+        // Everything in the group turns: its layers keep their full resolution.
         Item {
             objectName: "roll"
             width: 210
             height: 210
             transform: Rotation { origin.x: 105; origin.y: 105; angle: horizon.rollAngle }
 
-            Image {
+            LayerImage {
                 objectName: "background"
+                turns: true
                 source: "horizonteBg.png"
                 width: 210
                 height: 210
             }
-            Image {
+            LayerImage {
                 objectName: "ladder"
+                turns: true
                 source: "attitude_horizon.png"
                 width: 210
                 height: 210
                 transform: Translate { y: horizon.pitchOffset }
             }
-            Image {
+            LayerImage {
                 objectName: "bankRing"
+                turns: true
                 source: "attroll.png"
                 width: 210
                 height: 210
             }
         }
     }
-    Image {
-        objectName: "aeroplane"
-        source: "atthoop.png"
-        width: 210
-        height: 210
-    }
-    Image {
+    LayerImage {
         objectName: "mask"
         source: "attitude.png"
         width: 210

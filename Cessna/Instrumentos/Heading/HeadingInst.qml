@@ -1,5 +1,7 @@
 import QtQuick
 import "HeadingScale.js" as Scale
+import "Cutouts.js" as Cutouts
+import "qrc:/Cessna/Instrumentos/Layers"
 
 // Directional gyro: compass card under fixed lubber marks and aeroplane, with
 // the heading bug on top.
@@ -12,28 +14,30 @@ Item {
     width: 210
     height: 210
 
-    Image {
+    LayerImage {
         objectName: "background"
         source: "heading1.png"
         width: 210
         height: 210
     }
-    Image {
+    CutOutLayer {
         objectName: "card"
-        source: "heading2.png"
+        source: Qt.resolvedUrl("heading2.png")
+        cutouts: Cutouts.rects
         width: 210
         height: 210
         transform: Rotation { origin.x: 105; origin.y: 105; angle: Scale.cardAngle(heading.headingMag) }
     }
-    Image {
+    LayerImage {
         objectName: "lubber"
         source: "heading3.png"
         width: 210
         height: 210
     }
-    Image {
+    CutOutLayer {
         objectName: "bug"
-        source: "heading4.png"
+        source: Qt.resolvedUrl("heading4.png")
+        cutouts: Cutouts.rects
         width: 210
         height: 210
         transform: Rotation {

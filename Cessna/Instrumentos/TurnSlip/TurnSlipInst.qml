@@ -1,5 +1,7 @@
 import QtQuick
 import "TurnSlipScale.js" as Scale
+import "Cutouts.js" as Cutouts
+import "qrc:/Cessna/Instrumentos/Layers"
 
 // Turn coordinator: face with the ball tube, the ball, flag window, the tilting
 // aeroplane symbol and the tube's glass over the ball. The aeroplane is set in
@@ -18,7 +20,7 @@ Item {
 
     onTurnrateRollChanged: planeAngle = Scale.planeAngle(turnrateRoll)
 
-    Image {
+    LayerImage {
         objectName: "face"
         source: "turnslip.png"
         width: 210
@@ -37,20 +39,23 @@ Item {
             y: Scale.ballOffsetY(turnSlip.slipDeg)
         }
     }
-    Image {
+    CutOutLayer {
         objectName: "flag"
-        source: "turnslipflag.png"
+        source: Qt.resolvedUrl("turnslipflag.png")
+        cutouts: Cutouts.rects
+        turns: false
         width: 210
         height: 210
     }
-    Image {
+    CutOutLayer {
         objectName: "aeroplane"
-        source: "turnslipplane.png"
+        source: Qt.resolvedUrl("turnslipplane.png")
+        cutouts: Cutouts.rects
         width: 210
         height: 210
         transform: Rotation { origin.x: 105; origin.y: 105; angle: turnSlip.planeAngle }
     }
-    Image {
+    LayerImage {
         objectName: "tubeGlass"
         source: "TurnSlipBubble.png"
         width: 210

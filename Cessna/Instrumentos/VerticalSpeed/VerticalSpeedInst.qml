@@ -1,5 +1,6 @@
 import QtQuick
 import "VerticalSpeedScale.js" as Scale
+import "qrc:/Cessna/Instrumentos/Layers"
 
 // Vertical speed indicator: face and needle.
 Item {
@@ -12,14 +13,15 @@ Item {
     width: 210
     height: 210
 
-    Image {
+    LayerImage {
         objectName: "face"
         source: "verticalSpeedBack.png"
         width: 210
         height: 210
     }
-    Image {
+    LayerImage {
         objectName: "needle"
+        turns: true
         source: "needle.png"
         x: 98
         y: 15

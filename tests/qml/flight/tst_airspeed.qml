@@ -55,7 +55,7 @@ Item {
             compare([s.x + s.transform[0].origin.x, s.y + s.transform[0].origin.y], [106, 114])
             compare(n.sourceSize.width, 21)
             compare(n.status, Image.Ready)
-            compare(findChild(asi, "card").status, Image.Ready)
+            compare(s.status, Image.Ready)
         }
 
         // A bool input takes any non-empty text as true, "0" included.
