@@ -68,6 +68,7 @@ struct Frame
     qint64 sync = 0;    // the frame began
     qint64 shown = 0;   // its repaint ended
     qint64 flushNs = 0; // the repaint took
+    qint64 renderNs = 0; // the render took
     quint64 hash = 0;   // text it shows
 };
 
@@ -214,6 +215,7 @@ PhaseFigures analysePhase(const Trace &trace, const WritePhase &phase,
         out.windows[size_t(w)].title = trace.windows[size_t(w)].title;
 
     QHash<QPair<int, qint64>, bool> flushedRenders; // (window, sync time) already counted
+    QHash<QPair<int, qint64>, qint64> renderEnds;    // (window, sync time): the render ended
     std::vector<Busy> busy;
     for (const TraceEvent &e : trace.events) {
         if (e.kind == BenchTrace::Rendered && e.aux > 0)
@@ -266,6 +268,8 @@ PhaseFigures analysePhase(const Trace &trace, const WritePhase &phase,
                 ++out.skips;
             break;
         case BenchTrace::Rendered:
+            if (ours)
+                renderEnds.insert(qMakePair(e.window, e.aux), e.t0);
             if (ours && inPhase(e.aux)) {
                 out.renderTime.add(ms(e.t0 - e.aux));
                 out.windows[size_t(e.window)].render.add(ms(e.t0 - e.aux));
@@ -279,7 +283,8 @@ PhaseFigures analysePhase(const Trace &trace, const WritePhase &phase,
             if (flushedRenders.contains(key))
                 break;
             flushedRenders.insert(key, true);
-            frames[size_t(e.window)].push_back({e.aux, e.t1, e.t1 - e.t0, e.hash});
+            const qint64 rendered = renderEnds.value(key, e.aux);
+            frames[size_t(e.window)].push_back({e.aux, e.t1, e.t1 - e.t0, rendered - e.aux, e.hash});
             break;
         }
         default:
@@ -397,6 +402,7 @@ PhaseFigures analysePhase(const Trace &trace, const WritePhase &phase,
                 ++out.windows[size_t(v)].frames;
                 out.flushTime.add(ms(f.flushNs));
                 out.windows[size_t(v)].flush.add(ms(f.flushNs));
+                out.windows[size_t(v)].cost.add(ms(f.renderNs + f.flushNs));
                 const auto newest = std::upper_bound(list.begin(), list.end(), f.sync,
                                                      [](qint64 t, const WriteRecord *w) { return t < w->end; });
                 if (newest == list.begin())

@@ -36,7 +36,7 @@ struct Trace
     quint64 dropped = 0;
     qint64 bufferBytes = 0;
     qint64 eventBytes = 0;     // size of one event
-    qint64 usedAtReady = 0;    // events recorded when six windows had shown
+    qint64 usedAtReady = 0;    // events recorded when every window had shown
     qint64 usedAtEnd = 0;
     std::vector<TraceWindow> windows;
     std::vector<TraceEvent> events;
@@ -75,6 +75,7 @@ struct WindowFigures
     int stale = 0;
     Distribution render; // sync to rendered
     Distribution flush;  // the window's repaint
+    Distribution cost;   // a frame's whole cost: its render plus its repaint
     Distribution push;   // setting the text on its document, bindings included
 };
 

@@ -1,8 +1,9 @@
 // radod-bench: measures the suite end to end (bench/run.sh).
 //
 // Starts the suite (radod-panels-bench: the suite's own start-up with the
-// timing trace attached, see suitetrace.cpp; all six windows, default
-// layouts, a fresh exchange folder) with its trace on, rewrites
+// timing trace attached, see suitetrace.cpp; the six start-up windows and the
+// four G1000 displays that extraWindows.txt opens, default layouts, a fresh
+// exchange folder) with its trace on, rewrites
 // TimedProcessing.txt and TPRadioAvionico.txt in place as a bridge does, at
 // each rate for a while, with the demo flight's moving values, and prints a
 // table of latency, load, start-up time and memory, for every platform and for
@@ -36,7 +37,11 @@ namespace {
 
 // The demo flight from the climb after take-off on, so that needles move.
 constexpr double kFlightOffsetSeconds = 150;
-constexpr int kAfterStartupMs = 1000;  // after the six first frames: start-up work ends
+// What the suite opens: the six start-up windows and the G1000 displays that
+// the settings file asks for.
+constexpr const char *kExtraWindows = "EIS\nAnnunciator 1\nReferencesScreen\nSpeedReferences\n";
+constexpr int kWindows = 6 + 4;
+constexpr int kAfterStartupMs = 1000;  // after every window's first frame: start-up work ends
 constexpr int kSettleMs = 3000;        // then idle, measured
 constexpr int kPauseBetweenPhasesMs = 1000;
 constexpr int kStartupTimeoutMs = 60000;
@@ -77,7 +82,7 @@ struct RunResult
     QString error;
     std::vector<PhaseFigures> phases;
     std::vector<double> startups; // seconds, warm
-    std::vector<double> startupCpu; // CPU seconds used until the six first frames
+    std::vector<double> startupCpu; // CPU seconds used until every window's first frame
     StartupFigures mainStartup;
     double idleShare = 0;
     qint64 rssAfterStartupKb = 0;
@@ -136,7 +141,7 @@ private:
                                     const QString &exchange, const QString &trace) const;
     QString freshRunDir();
     bool prepareExchange(const QString &exchange, ValueFileWriter &writer) const;
-    // Starts the suite and waits for the six first frames; false on failure.
+    // Starts the suite and waits for every window's first frame; false on failure.
     bool startSuite(SuiteProcess &suite, const Platform &platform, const Design &design, const QString &display,
                     const QString &runDir, QString *error);
 
@@ -153,7 +158,7 @@ QProcessEnvironment Bench::environment(const Platform &platform, const Design &d
     env.remove(QStringLiteral("RADOD_PLAIN_MANAGER"));
     env.insert(QStringLiteral("RADOD_EXCHANGE_DIR"), exchange);
     env.insert(QStringLiteral("RADOD_BENCH_TRACE"), trace);
-    env.insert(QStringLiteral("RADOD_BENCH_TRACE_READY"), QStringLiteral("6"));
+    env.insert(QStringLiteral("RADOD_BENCH_TRACE_READY"), QString::number(kWindows));
     env.insert(QStringLiteral("RADOD_BENCH_TRACE_EVENTS"), QString::number(kTraceEvents));
     if (design.plain)
         env.insert(QStringLiteral("RADOD_PLAIN_MANAGER"), QStringLiteral("1"));
@@ -186,6 +191,9 @@ QString Bench::freshRunDir()
 
 bool Bench::prepareExchange(const QString &exchange, ValueFileWriter &writer) const
 {
+    QFile extra(exchange + QStringLiteral("/extraWindows.txt"));
+    if (!extra.open(QIODevice::WriteOnly | QIODevice::Truncate) || extra.write(kExtraWindows) < 0)
+        return false;
     // The value files exist before the suite starts, as with a running bridge.
     QFile values(exchange + QStringLiteral("/TimedProcessing.txt"));
     QFile radio(exchange + QStringLiteral("/TPRadioAvionico.txt"));
@@ -207,7 +215,8 @@ bool Bench::startSuite(SuiteProcess &process, const Platform &platform, const De
         return false;
     }
     if (!process.waitForFile(trace + QStringLiteral(".ready"), kStartupTimeoutMs)) {
-        *error = QStringLiteral("the six windows did not show within %1 s (see %2/suite.log)")
+        *error = QStringLiteral("the %1 windows did not show within %2 s (see %3/suite.log)")
+                         .arg(kWindows)
                          .arg(kStartupTimeoutMs / 1000)
                          .arg(runDir);
         process.stop();
@@ -416,7 +425,8 @@ QString report(const std::vector<RunResult> &results, const Bench &bench, const 
     QString text;
     text += QStringLiteral("Machine: %1. Load average (1, 5, 15 min) before the run %2, after %3.\n\n")
                     .arg(machine(), loadBefore, loadAfter);
-    text += QStringLiteral("Each run: the six windows with their default layouts on a fresh exchange folder; "
+    text += QStringLiteral("Each run: the six start-up windows and the four G1000 displays (extraWindows.txt) "
+                           "with their default layouts on a fresh exchange folder; "
                            "%1 s of updates at each rate, both files rewritten in place at every update with "
                            "the demo flight's values. Latencies in ms as median / p99 / max.\n\n")
                     .arg(bench.seconds);
@@ -459,7 +469,7 @@ QString report(const std::vector<RunResult> &results, const Bench &bench, const 
     }
     main.row(QStringLiteral("share of one core, idle"),
              cells(results, [](const RunResult &r) { return percent(r.idleShare); }));
-    main.row(QStringLiteral("start-up to six first frames, warm (median, max of %1) s").arg(bench.startups + 1),
+    main.row(QStringLiteral("start-up to every window's first frame, warm (median, max of %1) s").arg(bench.startups + 1),
              cells(results, [](const RunResult &r) {
                  std::vector<double> s = r.startups;
                  if (s.empty())
@@ -486,6 +496,37 @@ QString report(const std::vector<RunResult> &results, const Bench &bench, const 
                      values.append(mb(kb));
                  return values.join(QStringLiteral(", "));
              }));
+    // A row per window for what one of its frames costs, so that the
+    // expensive windows stand out.
+    size_t windowCount = 0;
+    for (const RunResult &r : results)
+        for (const PhaseFigures &f : r.phases)
+            windowCount = std::max(windowCount, f.windows.size());
+    const auto windowTitle = [&results](size_t w) {
+        for (const RunResult &r : results)
+            for (const PhaseFigures &f : r.phases)
+                if (w < f.windows.size())
+                    return f.windows[w].title;
+        return QString();
+    };
+    QStringList rates;
+    for (double rate : bench.rates)
+        rates.append(QStringLiteral("%1/s").arg(rate));
+    for (size_t w = 0; w < windowCount; ++w) {
+        main.row(QStringLiteral("frame cost of %1 (render + repaint, median / p99 ms at %2)")
+                         .arg(windowTitle(w), rates.join(QStringLiteral("; "))),
+                 cells(results, [w](const RunResult &r) {
+                     QStringList perRate;
+                     for (const PhaseFigures &f : r.phases) {
+                         const Distribution &cost = w < f.windows.size() ? f.windows[w].cost : Distribution();
+                         perRate.append(cost.count() == 0 ? QStringLiteral("no frames")
+                                                          : QStringLiteral("%1 / %2")
+                                                                    .arg(cost.median(), 0, 'f', 1)
+                                                                    .arg(cost.p99(), 0, 'f', 1));
+                     }
+                     return perRate.join(QStringLiteral("; "));
+                 }));
+    }
     text += main.markdown();
     text += QStringLiteral("\nResident memory leaves out what the trace itself has recorded.\n");
 
@@ -525,17 +566,9 @@ QString report(const std::vector<RunResult> &results, const Bench &bench, const 
     // Per window.
     text += QStringLiteral("\nFrames per window (frames; write → frame median / p99 / max ms; writes not drawn; render median ms):\n\n");
     Table windows(header);
-    size_t windowCount = 0;
-    for (const RunResult &r : results)
-        for (const PhaseFigures &f : r.phases)
-            windowCount = std::max(windowCount, f.windows.size());
     for (size_t p = 0; p < size_t(bench.rates.size()); ++p) {
         for (size_t w = 0; w < windowCount; ++w) {
-            QString title;
-            for (const RunResult &r : results)
-                if (p < r.phases.size() && w < r.phases[p].windows.size())
-                    title = r.phases[p].windows[w].title;
-            windows.row(QStringLiteral("%1 at %2/s").arg(title).arg(bench.rates.at(int(p))),
+            windows.row(QStringLiteral("%1 at %2/s").arg(windowTitle(w)).arg(bench.rates.at(int(p))),
                         phaseCells(results, p, [w](const PhaseFigures &f) {
                             if (w >= f.windows.size())
                                 return QStringLiteral("–");

@@ -164,6 +164,10 @@ void TestBenchAnalysis::framesShowWritesOrAreStale()
     QCOMPARE(f.windows[0].writeToFrame.count(), 1);
     QVERIFY(qAbs(f.windows[0].writeToFrame.max() - 9.4) < 1e-6);
     QCOMPARE(f.windows[0].frames, 1);
+    // A frame costs its render (4 ms) and its repaint (0.4 ms); the picture
+    // put on screen again adds no frame and no cost.
+    QVERIFY(qAbs(f.windows[0].cost.median() - 4.4) < 1e-6);
+    QCOMPARE(f.windows[1].cost.count(), 3);
     QCOMPARE(f.windows[0].notDrawn, 2); // B not drawn; C never reached it
     QCOMPARE(f.staleFrames, 1);
     QCOMPARE(f.staleFramesBeyond2ms, 1);
