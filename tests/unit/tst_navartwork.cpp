@@ -110,6 +110,9 @@ Shown TestNavArtwork::open(const QString &document, const QString &layer)
     Shown s;
     s.gauge = m_gauge.get();
     s.layer = s.gauge->findChild<QQuickItem *>(layer);
+    // A cut-out layer shows its picture in an item of the picture's own size.
+    if (QQuickItem *picture = s.layer ? s.layer->findChild<QQuickItem *>(QStringLiteral("picture")) : nullptr)
+        s.layer = picture;
     if (s.layer) {
         const QUrl url = qmlContext(s.layer)->resolvedUrl(s.layer->property("source").toUrl());
         s.image = QImage(QLatin1Char(':') + url.path());

@@ -46,7 +46,7 @@ bool add(const QString &path, QSizeF size, PaintFunction paint, double pixelsPer
 // as they did), and the script `cutOutScript()` of its folder says where in
 // the layer that part lies. A needle then paints, and turns, only its own
 // pixels instead of a whole face of transparency.
-bool addCutOut(const QString &path, QSizeF size, PaintFunction paint);
+bool addCutOut(const QString &path, QSizeF size, PaintFunction paint, double pixelsPerUnit = 2.0);
 const QVector<ImageSpec> &images();
 // The script that lists the cut-out layers of the folder of `imagePath`.
 QString cutOutScript(const QString &imagePath);

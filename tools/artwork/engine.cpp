@@ -160,7 +160,7 @@ bool twinParts(const QString &folder, const QString &needle, const QString &cove
                double pivotOffset)
 {
     const QString dir = base + folder + QLatin1Char('/');
-    art::add(dir + needle, QSizeF(210, 210), [](QPainter &p) { twinNeedle(p); });
+    art::addCutOut(dir + needle, QSizeF(210, 210), [](QPainter &p) { twinNeedle(p); });
     art::add(dir + cover, QSizeF(210, 210),
              [pivotOffset](QPainter &p) { twinCover(p, pivotOffset); });
     return true;
@@ -229,7 +229,7 @@ RADOD_ARTWORK("Cessna/Instrumentos/Rpm/RPM.png", QSizeF(210, 210), [](QPainter &
     art::glass(p, centre, dialRadius);
 });
 
-RADOD_ARTWORK("Cessna/Instrumentos/Rpm/needle.png", QSizeF(210, 210), [](QPainter &p) {
+RADOD_CUTOUT("Cessna/Instrumentos/Rpm/needle.png", QSizeF(210, 210), [](QPainter &p) {
     mainNeedle(p, 84);
 });
 
@@ -444,7 +444,7 @@ RADOD_ARTWORK("Cessna/Instrumentos/Manifold/manifoldback.png", QSizeF(210, 210),
     art::glass(p, centre, dialRadius);
 });
 
-RADOD_ARTWORK("Cessna/Instrumentos/Manifold/needle.png", QSizeF(210, 210), [](QPainter &p) {
+RADOD_CUTOUT("Cessna/Instrumentos/Manifold/needle.png", QSizeF(210, 210), [](QPainter &p) {
     mainNeedle(p, 82);
 });
 
@@ -465,7 +465,7 @@ RADOD_ARTWORK("Cessna/Instrumentos/Suction/VacGauge.png", QSizeF(210, 210), [](Q
     art::glass(p, centre, dialRadius);
 });
 
-RADOD_ARTWORK("Cessna/Instrumentos/Suction/VacNeedle.png", QSizeF(210, 210), [](QPainter &p) {
+RADOD_CUTOUT("Cessna/Instrumentos/Suction/VacNeedle.png", QSizeF(210, 210), [](QPainter &p) {
     mainNeedle(p, 82);
 });
 

@@ -344,7 +344,7 @@ RADOD_ARTWORK("Cessna/Instrumentos/HSI/HSI_compas rose.png", kGauge, [](QPainter
 
 // The heading bug: an orange notched block on the card's rim at the top of a
 // long strip, which turns about the card's centre.
-RADOD_ARTWORK("Cessna/Instrumentos/HSI/HSI_headingbug.png", kHsiBug.size(), [](QPainter &p) {
+RADOD_CUTOUT("Cessna/Instrumentos/HSI/HSI_headingbug.png", kHsiBug.size(), [](QPainter &p) {
     kHsiBug.enter(p);
     const QPointF o = kBugPivot;
     const double outer = o.y() - 71, inner = o.y() - 63, half = 6;
@@ -365,7 +365,7 @@ RADOD_ARTWORK("Cessna/Instrumentos/HSI/HSI_headingbug.png", kHsiBug.size(), [](Q
 
 // The course arrow: a yellow head and tail on a black centre plate, with a
 // gap for the deviation bar between them.
-RADOD_ARTWORK("Cessna/Instrumentos/HSI/HSI_Needle arrow.png", kHsiArrow.size(), [](QPainter &p) {
+RADOD_CUTOUT("Cessna/Instrumentos/HSI/HSI_Needle arrow.png", kHsiArrow.size(), [](QPainter &p) {
     kHsiArrow.enter(p);
     const QPointF o = kCoursePivot;
     p.setPen(QPen(QColor(44, 44, 48), 0.6));
@@ -392,7 +392,7 @@ RADOD_ARTWORK("Cessna/Instrumentos/HSI/HSI_Needle arrow.png", kHsiArrow.size(), 
 }, kFileSize);
 
 // The course-deviation dots, 15 px apart across the course.
-RADOD_ARTWORK("Cessna/Instrumentos/HSI/HSI_loc scale.png", kHsiDots.size(), [](QPainter &p) {
+RADOD_CUTOUT("Cessna/Instrumentos/HSI/HSI_loc scale.png", kHsiDots.size(), [](QPainter &p) {
     kHsiDots.enter(p);
     const double pxPerDot = hsiNumber("barPxPerDot");
     for (double dot : array(kHsiScale, QStringLiteral("deviationDots")))
@@ -400,7 +400,7 @@ RADOD_ARTWORK("Cessna/Instrumentos/HSI/HSI_loc scale.png", kHsiDots.size(), [](Q
 }, kFileSize);
 
 // The course-deviation bar, in line with the arrow at no deviation.
-RADOD_ARTWORK("Cessna/Instrumentos/HSI/HSI_Needle center.png", kHsiBar.size(), [](QPainter &p) {
+RADOD_CUTOUT("Cessna/Instrumentos/HSI/HSI_Needle center.png", kHsiBar.size(), [](QPainter &p) {
     kHsiBar.enter(p);
     QPainterPath bar;
     bar.addRect(QRectF(kCoursePivot.x() - 1.7, kCoursePivot.y() - 34, 3.4, 68));
@@ -410,12 +410,12 @@ RADOD_ARTWORK("Cessna/Instrumentos/HSI/HSI_Needle center.png", kHsiBar.size(), [
     p.drawPath(bar);
 }, kFileSize);
 
-RADOD_ARTWORK("Cessna/Instrumentos/HSI/HSI_flag HDG right.png", kHsiHdgFlag.size(), [](QPainter &p) {
+RADOD_CUTOUT("Cessna/Instrumentos/HSI/HSI_flag HDG right.png", kHsiHdgFlag.size(), [](QPainter &p) {
     kHsiHdgFlag.enter(p);
     hsiFlag(p, kHdgFlagArea, colour::orange, QColor(20, 12, 0), QStringLiteral("HDG"));
 }, kFileSize);
 
-RADOD_ARTWORK("Cessna/Instrumentos/HSI/HSI_flag NAV left.png", kHsiNavFlag.size(), [](QPainter &p) {
+RADOD_CUTOUT("Cessna/Instrumentos/HSI/HSI_flag NAV left.png", kHsiNavFlag.size(), [](QPainter &p) {
     kHsiNavFlag.enter(p);
     hsiFlag(p, kNavFlagArea, colour::red, colour::white, QStringLiteral("NAV"));
 }, kFileSize);
@@ -576,7 +576,7 @@ RADOD_ARTWORK("Cessna/Instrumentos/Vor/vorVORILS.png", kGauge, [](QPainter &p) {
           5, QColor(200, 200, 196), Typeface::Cockpit);
 });
 
-RADOD_ARTWORK("Cessna/Instrumentos/Vor/vorOBSneedle.png", kVorNeedleBox, [](QPainter &p) {
+RADOD_CUTOUT("Cessna/Instrumentos/Vor/vorOBSneedle.png", kVorNeedleBox, [](QPainter &p) {
     hangingBar(p, kVorNeedleBarX, 92, 207, 3.2);
 });
 
@@ -623,7 +623,7 @@ RADOD_ARTWORK("Cessna/Instrumentos/Obs/VORwBG.png", kGauge, [](QPainter &p) {
           5, QColor(200, 200, 196), Typeface::Cockpit);
 });
 
-RADOD_ARTWORK("Cessna/Instrumentos/Obs/OBSneedle.png", kGauge, [](QPainter &p) {
+RADOD_CUTOUT("Cessna/Instrumentos/Obs/OBSneedle.png", kGauge, [](QPainter &p) {
     hangingBar(p, kObsBar.x(), 97, 207, 3.2);
 });
 
@@ -654,7 +654,7 @@ RADOD_ARTWORK("Cessna/Instrumentos/Adf/adfOBScard.png", kGauge, [](QPainter &p) 
 });
 
 // The bearing pointer: a long yellow arrow with its tail, on a hub.
-RADOD_ARTWORK("Cessna/Instrumentos/Adf/ADFneedle.png", kGauge, [](QPainter &p) {
+RADOD_CUTOUT("Cessna/Instrumentos/Adf/ADFneedle.png", kGauge, [](QPainter &p) {
     const QPointF c = kCentre;
     QPainterPath arrow;
     arrow.moveTo(c + QPointF(0, -80));

@@ -39,9 +39,9 @@ bool add(const QString &path, QSizeF size, PaintFunction paint, double pixelsPer
     return true;
 }
 
-bool addCutOut(const QString &path, QSizeF size, PaintFunction paint)
+bool addCutOut(const QString &path, QSizeF size, PaintFunction paint, double pixelsPerUnit)
 {
-    registry().append({path, size, std::move(paint), 2.0, true});
+    registry().append({path, size, std::move(paint), pixelsPerUnit, true});
     return true;
 }
 

@@ -1,5 +1,7 @@
 import QtQuick
 import "AdfScale.js" as Scale
+import "Cutouts.js" as Cutouts
+import "qrc:/Cessna/Instrumentos/Layers"
 
 // ADF indicator: face, rotating compass card, bearing needle, cover with the
 // fixed index.
@@ -13,7 +15,7 @@ Item {
     width: 210
     height: 210
 
-    Image {
+    LayerImage {
         objectName: "face"
         source: "ADF.png"
         width: 210
@@ -26,14 +28,15 @@ Item {
         height: 210
         transform: Rotation { origin.x: 105; origin.y: 105; angle: Scale.cardAngle(adf.heading) }
     }
-    Image {
+    CutOutLayer {
         objectName: "needle"
-        source: "ADFneedle.png"
+        source: Qt.resolvedUrl("ADFneedle.png")
+        cutouts: Cutouts.rects
         width: 210
         height: 210
         transform: Rotation { origin.x: 105; origin.y: 105; angle: Scale.needleAngle(adf.needle) }
     }
-    Image {
+    LayerImage {
         objectName: "cover"
         source: "ADFcover.png"
         width: 210

@@ -1,4 +1,5 @@
 import QtQuick
+import "qrc:/Cessna/Instrumentos/Layers"
 
 // Warning annunciator strip: a sheet of unlit legends and one lit sheet per
 // legend part. The lamps work only while the bus has power; the lamp test
@@ -25,7 +26,7 @@ Item {
     readonly property bool powered: busVolts > minimumBusVolts
 
     // Every sheet covers the whole strip.
-    component Sheet: Image {
+    component Sheet: LayerImage {
         anchors.fill: parent
     }
 

@@ -1,5 +1,6 @@
 import QtQuick
 import "DavtronDisplay.js" as Display
+import "qrc:/Cessna/Instrumentos/Layers"
 
 // Digital clock and outside-air thermometer: two lines of LCD figures in the
 // windows of the face, each right-aligned in its window.
@@ -31,7 +32,7 @@ Item {
         }
     }
 
-    Image {
+    LayerImage {
         objectName: "face"
         source: "AMtronon.png"
         width: 210

@@ -1,5 +1,7 @@
 import QtQuick
 import "DualFuelScale.js" as Scale
+import "Cutouts.js" as Cutouts
+import "qrc:/Cessna/Instrumentos/Layers"
 
 // Two-tank fuel quantity: one needle image used twice, pivoting 55 px left and
 // right of the centre, under a cover that leaves the needles in view.
@@ -13,15 +15,16 @@ Item {
 
     readonly property real needleOffset: 55
 
-    Image {
+    LayerImage {
         objectName: "face"
         source: "DualFuel.png"
         width: 210
         height: 210
     }
-    Image {
+    CutOutLayer {
         objectName: "leftNeedle"
-        source: "DualFuelNeedle.png"
+        source: Qt.resolvedUrl("DualFuelNeedle.png")
+        cutouts: Cutouts.rects
         x: -root.needleOffset
         width: 210
         height: 210
@@ -31,9 +34,10 @@ Item {
             angle: Scale.leftAngle(root.leftFuel)
         }
     }
-    Image {
+    CutOutLayer {
         objectName: "rightNeedle"
-        source: "DualFuelNeedle.png"
+        source: Qt.resolvedUrl("DualFuelNeedle.png")
+        cutouts: Cutouts.rects
         x: root.needleOffset
         width: 210
         height: 210
@@ -43,7 +47,7 @@ Item {
             angle: Scale.rightAngle(root.rightFuel)
         }
     }
-    Image {
+    LayerImage {
         objectName: "cover"
         source: "DualFuelCover.png"
         width: 210

@@ -1,4 +1,4 @@
 # Two-tank fuel quantity gauge of the Cessna panel.
 radod_mount(
-    ARTWORK DualFuel.png DualFuelNeedle.png DualFuelCover.png
+    ARTWORK Cutouts.js DualFuel.png DualFuelNeedle.png DualFuelCover.png
     ALSO_AT Cessna/instrumentos/DualFuel)

@@ -1,5 +1,7 @@
 import QtQuick
 import "EgtFuelFlowScale.js" as Scale
+import "Cutouts.js" as Cutouts
+import "qrc:/Cessna/Instrumentos/Layers"
 
 // Exhaust-gas temperature (left) and fuel flow (right): one needle image used
 // twice, pivoting 60 px left and right of the centre, under the cover.
@@ -16,15 +18,16 @@ Item {
 
     readonly property real needleOffset: 60
 
-    Image {
+    LayerImage {
         objectName: "face"
         source: "EGT.png"
         width: 210
         height: 210
     }
-    Image {
+    CutOutLayer {
         objectName: "egtNeedle"
-        source: "egtNeedle.png"
+        source: Qt.resolvedUrl("egtNeedle.png")
+        cutouts: Cutouts.rects
         x: -root.needleOffset
         width: 210
         height: 210
@@ -34,9 +37,10 @@ Item {
             angle: Scale.egtAngle(root.egtDeg)
         }
     }
-    Image {
+    CutOutLayer {
         objectName: "flowNeedle"
-        source: "egtNeedle.png"
+        source: Qt.resolvedUrl("egtNeedle.png")
+        cutouts: Cutouts.rects
         x: root.needleOffset
         width: 210
         height: 210
@@ -46,7 +50,7 @@ Item {
             angle: Scale.flowAngle(root.fuelGalhour)
         }
     }
-    Image {
+    LayerImage {
         objectName: "cover"
         source: "EGTCover.png"
         width: 210

@@ -1,4 +1,4 @@
 # Exhaust-gas temperature and fuel flow gauge of the Cessna panel.
 radod_mount(
-    ARTWORK EGT.png egtNeedle.png EGTCover.png
+    ARTWORK Cutouts.js EGT.png egtNeedle.png EGTCover.png
     ALSO_AT Cessna/instrumentos/EgtFuelFlow)

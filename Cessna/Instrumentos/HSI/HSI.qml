@@ -1,5 +1,7 @@
 import QtQuick
 import "HSIScale.js" as Scale
+import "Cutouts.js" as Cutouts
+import "qrc:/Cessna/Instrumentos/Layers"
 
 // Horizontal situation indicator: compass card with heading bug, course arrow
 // with its deviation bar and dots, HDG and NAV warning flags behind the inner
@@ -28,7 +30,7 @@ Item {
     width: 210
     height: 210
 
-    Image {
+    LayerImage {
         objectName: "background"
         source: "HSI_background.png"
         width: 210
@@ -43,18 +45,20 @@ Item {
         scale: 0.82
         transform: Rotation { origin.x: 105; origin.y: 105; angle: Scale.cardAngle(hsi.heading) }
     }
-    Image {
+    CutOutLayer {
         objectName: "headingBug"
-        source: "HSI_headingbug.png"
+        source: Qt.resolvedUrl("HSI_headingbug.png")
+        cutouts: Cutouts.rects
         x: 97
         y: 31
         width: 16
         height: 168
         transform: Rotation { origin.x: 7; origin.y: 71; angle: Scale.bugAngle(hsi.ap_heading, hsi.heading) }
     }
-    Image {
+    CutOutLayer {
         objectName: "courseArrow"
-        source: "HSI_Needle arrow.png"
+        source: Qt.resolvedUrl("HSI_Needle arrow.png")
+        cutouts: Cutouts.rects
         x: -11
         y: -60.5
         width: 232
@@ -62,9 +66,10 @@ Item {
         scale: 0.39
         transform: Rotation { origin.x: 116; origin.y: 163; angle: hsi.courseAngle }
     }
-    Image {
+    CutOutLayer {
         objectName: "deviationScale"
-        source: "HSI_loc scale.png"
+        source: Qt.resolvedUrl("HSI_loc scale.png")
+        cutouts: Cutouts.rects
         x: -14
         y: 82
         width: 238
@@ -72,9 +77,10 @@ Item {
         scale: 0.4
         transform: Rotation { origin.x: 119; origin.y: 23; angle: hsi.courseAngle }
     }
-    Image {
+    CutOutLayer {
         objectName: "deviationBar"
-        source: "HSI_Needle center.png"
+        source: Qt.resolvedUrl("HSI_Needle center.png")
+        cutouts: Cutouts.rects
         x: 89
         y: -57.5
         width: 32
@@ -88,9 +94,10 @@ Item {
             }
         ]
     }
-    Image {
+    CutOutLayer {
         objectName: "hdgFlag"
-        source: "HSI_flag HDG right.png"
+        source: Qt.resolvedUrl("HSI_flag HDG right.png")
+        cutouts: Cutouts.rects
         x: 55
         y: 11
         width: 212
@@ -105,9 +112,10 @@ Item {
             }
         }
     }
-    Image {
+    CutOutLayer {
         objectName: "navFlag"
-        source: "HSI_flag NAV left.png"
+        source: Qt.resolvedUrl("HSI_flag NAV left.png")
+        cutouts: Cutouts.rects
         x: -70
         y: 12
         width: 236
@@ -122,7 +130,7 @@ Item {
             }
         }
     }
-    Image {
+    LayerImage {
         objectName: "innerBezel"
         source: "HSI_inner bezel.png"
         y: 19
@@ -139,7 +147,7 @@ Item {
         scale: 0.43
         transform: Translate { y: Scale.glideOffset(hsi.gsi_dots) }
     }
-    Image {
+    LayerImage {
         objectName: "bezel"
         source: "HSI_Bezel ext.png"
         width: 210

@@ -9,7 +9,7 @@ import "qrc:/Classes/Raster.js" as Raster
 // is then copied pixel for pixel, a zoomed one gets the full resolution and
 // stays crisp, and zooming with the wheel decodes the image again only when
 // the scale passes a power of two. A layer that turns or moves is resampled on
-// every frame whatever its resolution; it keeps the artwork's full resolution,
+// every frame whatever its resolution; it is decoded at the file's own size,
 // which it is drawn from no slower and which turns as it always has.
 // The layer must give its width and height.
 Image {
@@ -17,7 +17,8 @@ Image {
 
     property bool turns: false
 
-    // The artwork generator draws two pixels per unit of a layer.
+    // The artwork generator draws the layers that stand still at two pixels
+    // per unit.
     readonly property real drawnPixelsPerUnit: 2
     // Below this, decoding finer is wasted on a gauge shrunk that far.
     readonly property real coarsestPixelsPerUnit: 0.25
@@ -26,10 +27,10 @@ Image {
     readonly property real scaleSlack: 1.02
 
     readonly property real paintedScale: Raster.scaleOnScreen(image) * Screen.devicePixelRatio
-    readonly property real decodedPixelsPerUnit: turns ? drawnPixelsPerUnit
-        : Math.min(drawnPixelsPerUnit, Math.max(coarsestPixelsPerUnit,
-                                                Math.pow(2, Math.ceil(Math.log2(paintedScale / scaleSlack)))))
+    readonly property real decodedPixelsPerUnit: Math.min(drawnPixelsPerUnit, Math.max(coarsestPixelsPerUnit,
+        Math.pow(2, Math.ceil(Math.log2(paintedScale / scaleSlack)))))
 
-    sourceSize.width: Math.ceil(width * decodedPixelsPerUnit)
-    sourceSize.height: Math.ceil(height * decodedPixelsPerUnit)
+    // 0 x 0: the file's own size.
+    sourceSize.width: turns ? 0 : Math.ceil(width * decodedPixelsPerUnit)
+    sourceSize.height: turns ? 0 : Math.ceil(height * decodedPixelsPerUnit)
 }

@@ -1,5 +1,7 @@
 import QtQuick
 import "ManifoldScale.js" as Scale
+import "Cutouts.js" as Cutouts
+import "qrc:/Cessna/Instrumentos/Layers"
 
 // Manifold pressure: one needle about the centre, easing to each new reading.
 Item {
@@ -9,15 +11,16 @@ Item {
 
     property real manifoldValue: 0  // manifold pressure, in Hg
 
-    Image {
+    LayerImage {
         objectName: "face"
         source: "manifoldback.png"
         width: 210
         height: 210
     }
-    Image {
+    CutOutLayer {
         objectName: "needle"
-        source: "needle.png"
+        source: Qt.resolvedUrl("needle.png")
+        cutouts: Cutouts.rects
         width: 210
         height: 210
         transform: Rotation {

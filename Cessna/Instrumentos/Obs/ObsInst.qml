@@ -1,5 +1,7 @@
 import QtQuick
 import "ObsScale.js" as Scale
+import "Cutouts.js" as Cutouts
+import "qrc:/Cessna/Instrumentos/Layers"
 
 // Second course indicator (NAV 2): TO, FROM and NAV flags seen through the
 // face's window, course needle, rotating course card under the cover.
@@ -17,36 +19,37 @@ Item {
     width: 210
     height: 210
 
-    Image {
+    LayerImage {
         objectName: "fromFlag"
         source: "OBS2navfr.png"
         width: 210
         height: 210
         visible: Scale.showFrom(obsInst.toFromNav)
     }
-    Image {
+    LayerImage {
         objectName: "toFlag"
         source: "OBS2navto.png"
         width: 210
         height: 210
         visible: Scale.showTo(obsInst.toFromNav)
     }
-    Image {
+    LayerImage {
         objectName: "navFlag"
         source: "OBS2navflag.png"
         width: 210
         height: 210
         visible: Scale.showNavFlag(obsInst.toFromNav, obsInst.nav2sig)
     }
-    Image {
+    LayerImage {
         objectName: "face"
         source: "VORwBG.png"
         width: 210
         height: 210
     }
-    Image {
+    CutOutLayer {
         objectName: "needle"
-        source: "OBSneedle.png"
+        source: Qt.resolvedUrl("OBSneedle.png")
+        cutouts: Cutouts.rects
         y: -55
         width: 210
         height: 210
@@ -66,7 +69,7 @@ Item {
         height: 210
         transform: Rotation { origin.x: 105; origin.y: 105; angle: Scale.cardAngle(obsInst.compRingDeg) }
     }
-    Image {
+    LayerImage {
         objectName: "cover"
         source: "OBScover.png"
         width: 210

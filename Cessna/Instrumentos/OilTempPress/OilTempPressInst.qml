@@ -1,5 +1,7 @@
 import QtQuick
 import "OilTempPressScale.js" as Scale
+import "Cutouts.js" as Cutouts
+import "qrc:/Cessna/Instrumentos/Layers"
 
 // Oil temperature (left) and oil pressure (right): one needle image used
 // twice, pivoting 55 px left and right of the centre, under the cover.
@@ -13,15 +15,16 @@ Item {
 
     readonly property real needleOffset: 55
 
-    Image {
+    LayerImage {
         objectName: "face"
         source: "OilPressTempFace.png"
         width: 210
         height: 210
     }
-    Image {
+    CutOutLayer {
         objectName: "tempNeedle"
-        source: "OilPressTempNeedle.png"
+        source: Qt.resolvedUrl("OilPressTempNeedle.png")
+        cutouts: Cutouts.rects
         x: -root.needleOffset
         width: 210
         height: 210
@@ -31,9 +34,10 @@ Item {
             angle: Scale.tempAngle(root.temp)
         }
     }
-    Image {
+    CutOutLayer {
         objectName: "pressNeedle"
-        source: "OilPressTempNeedle.png"
+        source: Qt.resolvedUrl("OilPressTempNeedle.png")
+        cutouts: Cutouts.rects
         x: root.needleOffset
         width: 210
         height: 210
@@ -43,7 +47,7 @@ Item {
             angle: Scale.pressureAngle(root.press)
         }
     }
-    Image {
+    LayerImage {
         objectName: "cover"
         source: "OilPressTempCover.png"
         width: 210

@@ -1,5 +1,7 @@
 import QtQuick
 import "RpmScale.js" as Scale
+import "Cutouts.js" as Cutouts
+import "qrc:/Cessna/Instrumentos/Layers"
 
 // Tachometer: one needle over the face, turning about the gauge centre.
 Item {
@@ -9,15 +11,16 @@ Item {
 
     property real value: 0          // engine speed, rpm
 
-    Image {
+    LayerImage {
         objectName: "face"
         source: "RPM.png"
         width: 210
         height: 210
     }
-    Image {
+    CutOutLayer {
         objectName: "needle"
-        source: "needle.png"
+        source: Qt.resolvedUrl("needle.png")
+        cutouts: Cutouts.rects
         width: 210
         height: 210
         transform: Rotation {

@@ -1,5 +1,7 @@
 import QtQuick
 import "SuctionScale.js" as Scale
+import "Cutouts.js" as Cutouts
+import "qrc:/Cessna/Instrumentos/Layers"
 
 // Suction: one needle about the centre, easing to each new reading.
 Item {
@@ -9,15 +11,16 @@ Item {
 
     property real suctionValue: 0   // suction, in Hg
 
-    Image {
+    LayerImage {
         objectName: "face"
         source: "VacGauge.png"
         width: 210
         height: 210
     }
-    Image {
+    CutOutLayer {
         objectName: "needle"
-        source: "VacNeedle.png"
+        source: Qt.resolvedUrl("VacNeedle.png")
+        cutouts: Cutouts.rects
         width: 210
         height: 210
         transform: Rotation {

@@ -1,5 +1,6 @@
 import QtQuick
 import "TrimScale.js" as Trim
+import "qrc:/Cessna/Instrumentos/Layers"
 
 // Elevator trim and flap position: an indicator sliding along the panel's
 // right edge and a digital flap readout below it.
@@ -16,7 +17,7 @@ Item {
         source: "digital-7.ttf"
     }
 
-    Image {
+    LayerImage {
         objectName: "panel"
         source: "trimcover.png"
         width: 86

@@ -1,5 +1,7 @@
 import QtQuick
 import "VacAmpScale.js" as Scale
+import "Cutouts.js" as Cutouts
+import "qrc:/Cessna/Instrumentos/Layers"
 
 // Suction (left) and ammeter (right): one needle image used twice, pivoting
 // 55 px left and right of the centre, under the cover.
@@ -13,15 +15,16 @@ Item {
 
     readonly property real needleOffset: 55
 
-    Image {
+    LayerImage {
         objectName: "face"
         source: "VacAmp.png"
         width: 210
         height: 210
     }
-    Image {
+    CutOutLayer {
         objectName: "vacNeedle"
-        source: "VacAmpNeedle.png"
+        source: Qt.resolvedUrl("VacAmpNeedle.png")
+        cutouts: Cutouts.rects
         x: -root.needleOffset
         width: 210
         height: 210
@@ -31,9 +34,10 @@ Item {
             angle: Scale.vacAngle(root.vac)
         }
     }
-    Image {
+    CutOutLayer {
         objectName: "ampNeedle"
-        source: "VacAmpNeedle.png"
+        source: Qt.resolvedUrl("VacAmpNeedle.png")
+        cutouts: Cutouts.rects
         x: root.needleOffset
         width: 210
         height: 210
@@ -43,7 +47,7 @@ Item {
             angle: Scale.ampAngle(root.amp)
         }
     }
-    Image {
+    LayerImage {
         objectName: "cover"
         source: "VacAmpCover.png"
         width: 210

@@ -1,5 +1,7 @@
 import QtQuick
 import "VorScale.js" as Scale
+import "Cutouts.js" as Cutouts
+import "qrc:/Cessna/Instrumentos/Layers"
 
 // VOR/ILS course indicator: TO, FROM, NAV and GS flags seen through the face's
 // windows, course and glide-slope needles, the rotating course card under the
@@ -20,49 +22,50 @@ Item {
     width: 210
     height: 210
 
-    Image {
+    LayerImage {
         objectName: "gsFlagOff"
         source: "vorOBSgsflagoff.png"
         width: 210
         height: 210
     }
-    Image {
+    LayerImage {
         objectName: "gsFlag"
         source: "vorOBSgsflag.png"
         width: 210
         height: 210
         visible: Scale.showGlideFlag(vor.glideslope)
     }
-    Image {
+    LayerImage {
         objectName: "navFlag"
         source: "vorOBSnavflag.png"
         width: 210
         height: 210
         visible: Scale.showNavFlag(vor.tofromnav)
     }
-    Image {
+    LayerImage {
         objectName: "fromFlag"
         source: "vorOBSnavfr.png"
         width: 210
         height: 210
         visible: Scale.showFrom(vor.tofromnav)
     }
-    Image {
+    LayerImage {
         objectName: "toFlag"
         source: "vorOBSnavto.png"
         width: 210
         height: 210
         visible: Scale.showTo(vor.tofromnav)
     }
-    Image {
+    LayerImage {
         objectName: "face"
         source: "vorVORILS.png"
         width: 210
         height: 210
     }
-    Image {
+    CutOutLayer {
         objectName: "glideNeedle"
-        source: "vorOBSneedle.png"
+        source: Qt.resolvedUrl("vorOBSneedle.png")
+        cutouts: Cutouts.rects
         x: -65
         y: 5
         width: 200
@@ -76,9 +79,10 @@ Item {
             }
         }
     }
-    Image {
+    CutOutLayer {
         objectName: "courseNeedle"
-        source: "vorOBSneedle.png"
+        source: Qt.resolvedUrl("vorOBSneedle.png")
+        cutouts: Cutouts.rects
         y: -60
         width: 210
         height: 205
@@ -98,7 +102,7 @@ Item {
         height: 210
         transform: Rotation { origin.x: 105; origin.y: 105; angle: Scale.cardAngle(vor.compRingDeg) }
     }
-    Image {
+    LayerImage {
         objectName: "cover"
         source: "vorOBScover.png"
         width: 210
