@@ -1,4 +1,5 @@
 .pragma library
+.import "qrc:/Classes/LayoutString.js" as LayoutString
 
 // The configuration texts of the G1000 screens, lines separated by "\n", in
 // two forms.
@@ -19,6 +20,16 @@
 //   S-x,y,width,height,scale
 
 var kinds = { "A-": "annunciator", "E-": "engine", "R-": "references", "S-": "speeds" }
+
+// Where a window line keeps the window's place and size.
+var windowFields = { x: 0, y: 1, width: 2, height: 3 }
+
+// Field `index` of a display's line as a number; the fallback line's (a
+// default) when the line lacks it or it is not a number.
+function numberOr(text, fallback, index) {
+    var n = LayoutString.numberAt(text, index)
+    return n !== undefined ? n : LayoutString.numberAt(fallback, index)
+}
 
 function lines(text) {
     return (typeof text === "string" ? text : "").split("\n")

@@ -36,7 +36,6 @@ Item {
     // screen saved its own) leaves the displays where they were dragged.
     property string appliedBlock: ""
     readonly property var defaultBlock: G1000Layout.sharedBlock(G1000Layout.lines(Modules.G1000.defaultLayout), 1)
-    readonly property var windowFields: ({ x: 0, y: 1, width: 2, height: 3 })
     readonly property int zoomField: 4
     readonly property real minimumZoom: 0.1
 
@@ -46,14 +45,8 @@ Item {
 
     onConfigPartsChanged: distribute(false)
 
-    // Field `index` of a block's line as a number; the default block's when
-    // the line lacks it.
-    function number(text, fallback, index) {
-        const n = LayoutString.numberAt(text, index)
-        return n !== undefined ? n : LayoutString.numberAt(fallback, index)
-    }
     function zoomOf(text, fallback) {
-        return Math.max(number(text, fallback, zoomField), minimumZoom)
+        return Math.max(G1000Layout.numberOr(text, fallback, zoomField), minimumZoom)
     }
 
     // The window from the window line, and each display from its line.
@@ -64,24 +57,25 @@ Item {
             return
         appliedBlock = text
 
-        const g = LayoutString.windowGeometry(block.window, windowFields)
+        const g = LayoutString.windowGeometry(block.window, G1000Layout.windowFields)
         if (geometry && g.x !== undefined)
             geometry.setPosition(g.x, g.y)
         if (geometry && g.width !== undefined)
             geometry.setSize(g.width, g.height)
 
         const d = defaultBlock
+        const at = G1000Layout.numberOr
         engine.config = block.engine !== "" ? block.engine : d.engine
-        engineSlot.x = number(block.engine, d.engine, 0)
-        engineSlot.y = number(block.engine, d.engine, 1)
+        engineSlot.x = at(block.engine, d.engine, 0)
+        engineSlot.y = at(block.engine, d.engine, 1)
         engine.zoom = zoomOf(block.engine, d.engine)
         references.config = block.references !== "" ? block.references : d.references
-        references.x = number(block.references, d.references, 0)
-        references.y = number(block.references, d.references, 1)
+        references.x = at(block.references, d.references, 0)
+        references.y = at(block.references, d.references, 1)
         references.zoom = zoomOf(block.references, d.references)
         speeds.config = block.speeds !== "" ? block.speeds : d.speeds
-        speeds.x = number(block.speeds, d.speeds, 0)
-        speeds.y = number(block.speeds, d.speeds, 1)
+        speeds.x = at(block.speeds, d.speeds, 0)
+        speeds.y = at(block.speeds, d.speeds, 1)
         speeds.scale = zoomOf(block.speeds, d.speeds)
     }
 
@@ -96,12 +90,13 @@ Item {
                                           round(references.height / references.zoom), references.zoom][i - 2]
         }
         return [
-            G1000Layout.line(G1000Layout.windowKey(screenId),
-                             [round(root.x), round(root.y), round(root.width / s), round(root.height / s), s.toFixed(4)]),
+            G1000Layout.line(G1000Layout.windowKey(screenId), [round(root.x), round(root.y), round(root.width / s),
+                                                               round(root.height / s), s.toFixed(4)]),
             G1000Layout.line("A-", [0, 0, 0, 0, 0]),
             G1000Layout.line("E-", [round(engineSlot.x), round(engineSlot.y), round(engine.width / engine.zoom),
                                     round(engine.height / engine.zoom), engine.zoom.toFixed(4)]),
-            G1000Layout.line("R-", [round(references.x), round(references.y), pageField(2), pageField(3), pageField(4)]),
+            G1000Layout.line("R-", [round(references.x), round(references.y),
+                                    pageField(2), pageField(3), pageField(4)]),
             G1000Layout.line("S-", [round(speeds.x), round(speeds.y), round(speeds.width), round(speeds.height),
                                     speeds.scale.toFixed(4)])
         ]

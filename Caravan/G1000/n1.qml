@@ -45,7 +45,6 @@ Item {
     property string referencesConfig: ""
     property string speedsConfig: ""
     readonly property var defaults: G1000Layout.screenParts(Modules.G1000Screen.defaultLayout)
-    readonly property var windowFields: ({ x: 0, y: 1, width: 2, height: 3 })
     readonly property int screenScaleField: 4
     readonly property int engineZoomField: 2
     readonly property int displayScaleField: 4
@@ -80,7 +79,7 @@ Item {
     function placeWindow() {
         if (!geometry)
             return
-        const g = LayoutString.windowGeometry(windowLine, windowFields)
+        const g = LayoutString.windowGeometry(windowLine, G1000Layout.windowFields)
         if (offScreen)
             geometry.setPosition(offScreenX, g.y !== undefined ? g.y : 0)
         else if (g.x !== undefined)
@@ -100,17 +99,11 @@ Item {
         if (s !== undefined)
             root.scale = s
         placeWindow()
-        const g = LayoutString.windowGeometry(windowLine, windowFields)
+        const g = LayoutString.windowGeometry(windowLine, G1000Layout.windowFields)
         if (geometry && g.width !== undefined)
             geometry.setSize(g.width, g.height)
     }
 
-    // Field `index` of a display's line as a number; the default line's when
-    // the line lacks it.
-    function number(text, fallback, index) {
-        const n = LayoutString.numberAt(text, index)
-        return n !== undefined ? n : LayoutString.numberAt(fallback, index)
-    }
     function clampedZoom(zoom) {
         return Math.min(Math.max(zoom, minimumZoom), maximumZoom)
     }
@@ -119,20 +112,21 @@ Item {
     function distribute(text) {
         const p = G1000Layout.screenParts(text)
         const d = defaults
+        const at = G1000Layout.numberOr
         engineConfig = p.engine !== "" ? p.engine : d.engine
         referencesConfig = p.references !== "" ? p.references : d.references
         speedsConfig = p.speeds !== "" ? p.speeds : d.speeds
-        engineSlot.x = number(engineConfig, d.engine, 0)
-        engineSlot.y = number(engineConfig, d.engine, 1)
-        engine.zoom = clampedZoom(number(engineConfig, d.engine, engineZoomField))
+        engineSlot.x = at(engineConfig, d.engine, 0)
+        engineSlot.y = at(engineConfig, d.engine, 1)
+        engine.zoom = clampedZoom(at(engineConfig, d.engine, engineZoomField))
         references.config = referencesConfig
-        references.x = number(referencesConfig, d.references, 0)
-        references.y = number(referencesConfig, d.references, 1)
-        references.zoom = Math.max(number(referencesConfig, d.references, displayScaleField), minimumZoom)
+        references.x = at(referencesConfig, d.references, 0)
+        references.y = at(referencesConfig, d.references, 1)
+        references.zoom = Math.max(at(referencesConfig, d.references, displayScaleField), minimumZoom)
         speeds.config = speedsConfig
-        speeds.x = number(speedsConfig, d.speeds, 0)
-        speeds.y = number(speedsConfig, d.speeds, 1)
-        speeds.scale = Math.max(number(speedsConfig, d.speeds, displayScaleField), minimumSpeedsScale)
+        speeds.x = at(speedsConfig, d.speeds, 0)
+        speeds.y = at(speedsConfig, d.speeds, 1)
+        speeds.scale = Math.max(at(speedsConfig, d.speeds, displayScaleField), minimumSpeedsScale)
     }
 
     function zoomEngine(angle) {
@@ -150,7 +144,7 @@ Item {
     // S: line 0 as it was read (the default's when it was none) and the three
     // display lines, then the window's place and size into line 0.
     function save() {
-        const valid = LayoutString.windowGeometry(windowLine, windowFields).width !== undefined
+        const valid = LayoutString.windowGeometry(windowLine, G1000Layout.windowFields).width !== undefined
         files.writeFile(G1000Layout.screenText({
             window: valid ? windowLine : defaults.window,
             engine: engineConfig,
