@@ -142,7 +142,8 @@ Item {
     }
 
     // S: line 0 as it was read (the default's when it was none) and the three
-    // display lines, then the window's place and size into line 0.
+    // display lines, then the window's place and size into line 0, unless
+    // the page rules have put the window off screen.
     function save() {
         const valid = LayoutString.windowGeometry(windowLine, G1000Layout.windowFields).width !== undefined
         files.writeFile(G1000Layout.screenText({
@@ -151,7 +152,7 @@ Item {
             references: referencesConfig,
             speeds: speedsConfig
         }), configPath)
-        if (geometry)
+        if (geometry && !offScreen)
             geometry.saveWindowGeometry()
     }
 

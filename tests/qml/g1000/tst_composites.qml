@@ -185,8 +185,13 @@ Item {
             compare(windowStandIn.calls, d.x === undefined ? [] : [["position", d.x, 50]])
             compare(display("engineSlot").visible, d.engine)
             compare(display("references").visible, d.references === "2")
+            // S keeps an off-screen place out of the file.
+            windowStandIn.calls = []
+            keyClick(Qt.Key_S)
+            compare(windowStandIn.calls, d.x === undefined ? [["save"]] : [])
+            windowStandIn.calls = []
             testSupport.setContextProperty("TimedProcessing", stage.pages("0", "MFD - MFD", ""))
-            compare(windowStandIn.calls, d.x === undefined ? [] : [["position", d.x, 50], ["position", 100, 50]])
+            compare(windowStandIn.calls, d.x === undefined ? [] : [["position", 100, 50]])
             compare([display("engineSlot").visible, display("references").visible], [true, false])
         }
 
