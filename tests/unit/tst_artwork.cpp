@@ -4,6 +4,7 @@
 // cards and ladders) for the value each mark stands for.
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QProcess>
 #include <QQmlComponent>
 #include <QQmlContext>
@@ -107,6 +108,8 @@ private slots:
     void pitchMarksAtCentre();
     void engineStripMarksUnderPointers_data();
     void engineStripMarksUnderPointers();
+    void vectorPartsHoldTheirPictures_data();
+    void vectorPartsHoldTheirPictures();
 
 private:
     QQmlEngine m_engine;
@@ -452,6 +455,44 @@ void TestArtwork::engineStripMarksUnderPointers()
     };
     QVERIFY2(markAt(0), "no mark under the pointer");
     QVERIFY2(!markAt(-2.5) && !markAt(2.5), "marks beside the pointer");
+}
+
+// A vector layer that keeps only a part of its picture (the Baron turn
+// coordinator's ball and aeroplane) must not cut off anything it paints.
+void TestArtwork::vectorPartsHoldTheirPictures_data()
+{
+    QTest::addColumn<QString>("layer");
+    QTest::newRow("ball") << QStringLiteral("ball");
+    QTest::newRow("aeroplane") << QStringLiteral("aeroplane");
+}
+
+void TestArtwork::vectorPartsHoldTheirPictures()
+{
+    QFETCH(QString, layer);
+    Gauge gauge(m_engine, QStringLiteral("qrc:/Baron/instrumentos/TurnCoordinator/TurnCoordinator.qml"));
+    QQuickItem *item = gauge.layer(layer);
+    QVERIFY(item);
+    const QVariantList part = item->property("part").toList();
+    QCOMPARE(part.size(), 4);
+    const QUrl source = qmlContext(item)->resolvedUrl(item->property("source").toUrl());
+    QImageReader reader(QLatin1Char(':') + source.path());
+    const int side = 420; // the largest zoom drawn in practice: twice the nominal size
+    reader.setScaledSize(QSize(side, side));
+    const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
+    QVERIFY(!image.isNull());
+    const QRect kept(QPoint(qFloor(part[0].toDouble() * side), qFloor(part[1].toDouble() * side)),
+                     QPoint(qCeil((part[0].toDouble() + part[2].toDouble()) * side) - 1,
+                            qCeil((part[1].toDouble() + part[3].toDouble()) * side) - 1));
+    int painted = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y)) == 0)
+                continue;
+            ++painted;
+            QVERIFY2(kept.contains(x, y), qPrintable(QStringLiteral("painted at %1, %2 outside the part").arg(x).arg(y)));
+        }
+    }
+    QVERIFY(painted > 0);
 }
 
 QTEST_MAIN(TestArtwork)

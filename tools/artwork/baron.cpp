@@ -288,8 +288,9 @@ RADOD_ARTWORK("Baron/instrumentos/VsBaron/vs_baron_BG.png", kGauge, [](QPainter 
     caption(p, QPointF(136, 127), QStringLiteral("PER MIN"), 5, kLegend);
 });
 
-// A white pointer with a dark counterweight behind the pivot.
-RADOD_ARTWORK("Baron/instrumentos/VsBaron/needle.png", kGauge, [](QPainter &p) {
+// A white pointer with a dark counterweight behind the pivot, cut out to its
+// own pixels: it turns on every change of the vertical speed.
+RADOD_CUTOUT("Baron/instrumentos/VsBaron/needle.png", kGauge, [](QPainter &p) {
     QPainterPath weight;
     weight.moveTo(kCentre + QPointF(-3, 0));
     weight.lineTo(kCentre + QPointF(-6.5, 30));

@@ -4,7 +4,7 @@ import "TurnCoordinatorScale.js" as Scale
 // Turn coordinator: six vector layers that fill the gauge. The ball swings
 // about a point above the face and stops at the ends of its tube; the
 // aeroplane banks about the centre, onto the L or R index at a standard-rate
-// turn.
+// turn. Both keep only the part of their layer they paint.
 Item {
     id: root
     width: 210
@@ -18,10 +18,11 @@ Item {
         anchors.fill: parent
         source: "tc_back.svg"
     }
-    CustomImage {
+    CustomImagePart {
         objectName: "ball"
         anchors.fill: parent
-        source: "tc_ball.svg"
+        source: Qt.resolvedUrl("tc_ball.svg")
+        part: Scale.ballPart()
         transform: Rotation {
             origin.x: root.width / 2
             origin.y: Scale.ballPivotY * root.height
@@ -38,10 +39,11 @@ Item {
         anchors.fill: parent
         source: "tc_face_2.svg"
     }
-    CustomImage {
+    CustomImagePart {
         objectName: "aeroplane"
         anchors.fill: parent
-        source: "tc_mark.svg"
+        source: Qt.resolvedUrl("tc_mark.svg")
+        part: Scale.planePart
         transform: Rotation {
             origin.x: root.width / 2
             origin.y: root.height / 2

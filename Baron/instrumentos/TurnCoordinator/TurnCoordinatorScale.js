@@ -27,3 +27,13 @@ function planeAngle(turnRate) {
 function ballAngle(slip) {
     return Math.max(-ballStop, Math.min(ballStop, Numbers.finite(slip)));
 }
+
+// Where the moving pictures lie in their layers, level, as fractions of the
+// side (x, y, width, height), shadows and soft edges included: only these
+// parts are rasterised and repainted when they move.
+var planePart = [0.12, 0.38, 0.76, 0.19];     // wings 78 units either side of the centre
+function ballPart() {
+    const reach = ballRadius + 0.01;           // and a pixel of soft edge at the largest zoom
+    const y = ballPivotY + ballTrackRadius;
+    return [0.5 - reach, y - reach, 2 * reach, 2 * reach];
+}

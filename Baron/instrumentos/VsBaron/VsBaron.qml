@@ -1,7 +1,10 @@
 import QtQuick
 import "VsBaronScale.js" as Scale
+import "Cutouts.js" as Cutouts
+import "qrc:/Cessna/Instrumentos/Layers"
 
 // Vertical speed: one needle, with its counterweight, turning about the centre.
+// The needle is cut out to its own pixels, so a change repaints only them.
 Item {
     id: root
     width: 210
@@ -9,19 +12,21 @@ Item {
 
     property real value: 0          // vertical speed, feet per minute
 
-    Image {
+    LayerImage {
         objectName: "face"
         source: "vs_baron_BG.png"
-        anchors.fill: parent
+        width: 210
+        height: 210
     }
-    Image {
-        id: needle
+    CutOutLayer {
         objectName: "needle"
-        source: "needle.png"
-        anchors.fill: parent
+        source: Qt.resolvedUrl("needle.png")
+        cutouts: Cutouts.rects
+        width: 210
+        height: 210
         transform: Rotation {
-            origin.x: needle.width / 2
-            origin.y: needle.height / 2
+            origin.x: 105
+            origin.y: 105
             angle: Scale.needleAngle(root.value)
         }
     }
