@@ -48,6 +48,8 @@ private:
 // cut-out layer holds where it was cut from.
 QQuickItem *shownBy(QQuickItem *layer)
 {
+    if (!layer->property("cutouts").isValid())
+        return layer;
     auto *picture = layer->findChild<QQuickItem *>(QStringLiteral("picture"), Qt::FindDirectChildrenOnly);
     return picture ? picture : layer;
 }
@@ -305,6 +307,15 @@ void TestArtwork::marksUnderNeedles()
     faceLayer = shownBy(faceLayer);
     const QImage image = imageOf(faceLayer);
     QVERIFY(!image.isNull());
+
+    // A needle cut out of its layer is drawn where the whole layer had it:
+    // white just inside its tip.
+    if (QQuickItem *picture = shownBy(needleLayer); picture != needleLayer) {
+        const QPointF towardPivot = needleLayer->mapFromItem(gauge.root(), pivot) - tip;
+        const QPointF inside = tip + towardPivot * (3 / std::hypot(towardPivot.x(), towardPivot.y()));
+        QVERIFY2(whiteAt(imageOf(picture), picture, picture->mapFromItem(needleLayer, inside)),
+                 "the cut-out needle is not where its layer's tip is");
+    }
 
     const double direction = bearing(pivot, needleLayer->mapToItem(gauge.root(), tip));
     const auto markAt = [&](double angle) {
