@@ -92,14 +92,18 @@ QString ExchangeDirectory::resolve(const QString &path)
     const int prefix = literalPrefixLength(path);
     if (prefix < 0)
         return path;
+    const QStringList parts = normalised(path).mid(prefix).split(QLatin1Char('/'), Qt::SkipEmptyParts);
 #ifdef Q_OS_WIN
-    if (rootOverride().isEmpty())
+    if (rootOverride().isEmpty() && !parts.contains(QLatin1String(".")) && !parts.contains(QLatin1String("..")))
         return path; // the file system itself ignores case
 #endif
     QString real = root();
-    const QStringList parts = normalised(path).mid(prefix).split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    for (const QString &part : parts)
+    for (const QString &part : parts) {
+        // "." and ".." never lead anywhere: nothing below the root climbs out of it.
+        if (part == QLatin1String(".") || part == QLatin1String(".."))
+            continue;
         real += QLatin1Char('/') + matchEntry(real, part);
+    }
     return real;
 }
 

@@ -9,7 +9,8 @@
 //  - elsewhere, the folder named by RADOD_EXCHANGE_DIR, or
 //    $HOME/Radod/instrumentos when it is not set.
 // Below the root, names match existing files and folders without regard to
-// letter case, as they do on the Windows file system. Paths outside the
+// letter case, as they do on the Windows file system; "." and ".." are
+// dropped, so a literal path never leads out of the folder. Paths outside the
 // exchange directory pass through unchanged.
 //
 // Every class that touches the disk resolves its paths here.

@@ -12,24 +12,65 @@
 #include <filesystem>
 #include <system_error>
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 FileClass::FileClass(QObject *parent) : QObject(parent) {}
 
-FileClass::ReadResult FileClass::readAll(const QString &realPath, QIODevice::OpenMode mode, QString *content,
+namespace {
+
+const QString kOutside = QStringLiteral("Leads outside the exchange folder");
+
+// The text read's form of a file's content: line ends as read in text mode,
+// and nothing at all when only white space is there.
+QString asTextRead(QString content)
+{
+    content.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return content.trimmed().isEmpty() ? QString() : content;
+}
+
+} // namespace
+
+bool FileClass::staysInside(const QString &realPath)
+{
+    const QString rootPath = QFileInfo(ExchangeDirectory::root()).absoluteFilePath();
+    const QFileInfo info(realPath);
+    if (!info.absoluteFilePath().startsWith(rootPath + QLatin1Char('/')))
+        return true;
+    const QString root = QFileInfo(rootPath).canonicalFilePath();
+    if (root.isEmpty())
+        return true; // no folder yet: nothing in it can lead anywhere
+    if (info.isSymLink() && !info.exists())
+        return false; // a dangling link: a write would make its target, wherever that is
+    // What is there, links followed; a file still to be made is judged by its folder.
+    const QString canonical = info.exists() ? info.canonicalFilePath()
+                                            : QFileInfo(info.absolutePath()).canonicalFilePath();
+    if (canonical.isEmpty())
+        return true; // neither it nor its folder is there: nothing to follow
+    return canonical == root || canonical.startsWith(root + QLatin1Char('/'));
+}
+
+FileClass::ReadResult FileClass::readAll(const QString &literalPath, QIODevice::OpenMode mode, QString *content,
                                          QString *error)
 {
+    const QString realPath = ExchangeDirectory::resolve(literalPath);
     QFile file(realPath);
     if (!openRegularFile(file, QIODevice::ReadOnly | mode, error))
         return ReadResult::Unreadable;
-    if (refuseOversized(file))
+    if (refuseOversized(file, realPath))
         return ReadResult::Oversized;
     QTextStream in(&file); // UTF-8; a byte-order mark is honoured and dropped
     *content = in.readAll();
     return ReadResult::Read;
 }
 
-bool FileClass::refuseOversized(const QFile &file)
+bool FileClass::refuseOversized(const QFile &file, const QString &real)
 {
-    const QString real = file.fileName();
     const qint64 size = file.size();
     if (size <= kMaxFileSize) {
         m_oversized.remove(real);
@@ -46,6 +87,10 @@ bool FileClass::refuseOversized(const QFile &file)
 bool FileClass::openRegularFile(QFile &file, QIODevice::OpenMode mode, QString *error)
 {
     const QFileInfo info(file.fileName());
+    if (!staysInside(file.fileName())) {
+        *error = kOutside;
+        return false;
+    }
     if (info.isDir()) {
         *error = QStringLiteral("Is a directory");
         return false;
@@ -54,10 +99,45 @@ bool FileClass::openRegularFile(QFile &file, QIODevice::OpenMode mode, QString *
         *error = QStringLiteral("Not a regular file");
         return false;
     }
+#ifdef Q_OS_UNIX
+    // Opened without waiting, and looked at once open: a pipe or device put
+    // there after the checks above is refused instead of blocking the suite,
+    // and a link put in place of a file is not followed.
+    int flags = O_CLOEXEC | O_NONBLOCK | (info.isSymLink() ? 0 : O_NOFOLLOW);
+    if ((mode & QIODevice::ReadWrite) == QIODevice::ReadWrite)
+        flags |= O_RDWR | O_CREAT;
+    else if (mode & QIODevice::WriteOnly)
+        flags |= O_WRONLY | O_CREAT;
+    else
+        flags |= O_RDONLY;
+    const int fd = ::open(QFile::encodeName(file.fileName()).constData(), flags, 0666);
+    if (fd < 0) {
+        *error = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    struct stat status = {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        *error = QStringLiteral("Not a regular file");
+        return false;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if ((mode & QIODevice::Truncate) && ::ftruncate(fd, 0) != 0) {
+        *error = QString::fromLocal8Bit(std::strerror(errno));
+        ::close(fd);
+        return false;
+    }
+    if (!file.open(fd, mode & ~QIODevice::OpenMode(QIODevice::Truncate), QFileDevice::AutoCloseHandle)) {
+        *error = file.errorString();
+        ::close(fd);
+        return false;
+    }
+#else
     if (!file.open(mode)) {
         *error = file.errorString();
         return false;
     }
+#endif
     return true;
 }
 
@@ -70,7 +150,7 @@ std::optional<QString> FileClass::readText(const QString &filePath)
 {
     QString content;
     QString error;
-    switch (readAll(ExchangeDirectory::resolve(filePath), QIODevice::Text, &content, &error)) {
+    switch (readAll(filePath, QIODevice::Text, &content, &error)) {
     case ReadResult::Oversized:
         return std::nullopt;
     case ReadResult::Unreadable:
@@ -118,7 +198,7 @@ QString FileClass::readConfigFromFile(const QString &filePath, const QString &de
     if (info.exists()) {
         QString content;
         QString error;
-        const ReadResult result = readAll(real, {}, &content, &error);
+        const ReadResult result = readAll(filePath, {}, &content, &error);
         if (result == ReadResult::Unreadable)
             qCCritical(lcFiles) << "Não foi possível abrir o arquivo para leitura:" << error;
         if (result != ReadResult::Read)
@@ -136,6 +216,16 @@ bool FileClass::write(const QString &content, const QString &filePath)
     const QString real = ExchangeDirectory::resolve(filePath);
     const QFileInfo info(real);
     const QString failed = QStringLiteral("Falhou ao abrir o arquivo para escrita:");
+    // The exchange folder deleted while running is made again (it alone:
+    // a missing folder below it stays a failure).
+    if (ExchangeDirectory::isExchangePath(filePath) && !info.absoluteDir().exists()
+        && info.absolutePath() == QFileInfo(ExchangeDirectory::root()).absoluteFilePath()) {
+        createFolder(ExchangeDirectory::literalRoot());
+    }
+    if (!staysInside(real)) {
+        reportFailure(failed, real, kOutside);
+        return false;
+    }
     // A read-only file or a folder in the way is refused, as a plain
     // open-for-writing would refuse it; the old content stays.
     if (info.isDir() || (info.exists() && !info.isWritable())) {
@@ -163,6 +253,22 @@ bool FileClass::write(const QString &content, const QString &filePath)
 void FileClass::writeFile(const QString &content, const QString &filePath)
 {
     write(content, filePath);
+}
+
+bool FileClass::writeFileIfUnchanged(const QString &content, const QString &filePath, const QString &expected)
+{
+    QString current;
+    QString error;
+    const ReadResult result = readAll(filePath, {}, &current, &error);
+    if (result == ReadResult::Oversized)
+        return false; // not what was read: that was never passed on
+    if (result == ReadResult::Unreadable && QFileInfo::exists(ExchangeDirectory::resolve(filePath)))
+        return false; // something unreadable stands there now
+    if (current != expected && asTextRead(current) != expected) {
+        qCDebug(lcFiles) << "Arquivo mudou desde a leitura, não sobrescrito:" << filePath;
+        return false;
+    }
+    return write(content, filePath);
 }
 
 void FileClass::deleteFile(const QString &filePath)

@@ -22,6 +22,12 @@
 // reported until that file is written again, so a panel that writes on every
 // drag does not fill the log. Nothing is ever reported as written that was not.
 //
+// Nothing outside the exchange folder is read or written through it: an
+// exchange path that leads elsewhere (a symbolic link or junction pointing
+// out of the folder, a dangling link) is refused like an unreadable or
+// unwritable file. The exchange folder itself, when it has been deleted, is
+// made again by the next write into it.
+//
 // Every exchange file is a few hundred bytes to a few kilobytes. A file larger
 // than kMaxFileSize is refused without being read: its size alone is looked
 // at, so a huge file neither holds the caller nor takes memory. The refusal is
@@ -50,6 +56,12 @@ public slots:
     // Content first, path second.
     void writeFile(const QString &content, const QString &filePath);
 
+    // Replaces the file with `content` only while it still holds `expected`,
+    // the text read from it before (by either read; a missing file holds "").
+    // A write-back derived from an older read thus never replaces what
+    // another writer has put there since. True when written.
+    bool writeFileIfUnchanged(const QString &content, const QString &filePath, const QString &expected);
+
     // Removes the file if it exists.
     void deleteFile(const QString &filePath);
 
@@ -69,18 +81,23 @@ public:
     bool createFolder(const QString &folderPath);
 
     // Opens `file` (a real path) unless something other than a regular file
-    // stands there: a folder cannot be opened, and a pipe or device would
-    // block the suite. On failure `error` tells why.
+    // stands there (a folder cannot be opened, and a pipe or device would
+    // block the suite) or it is a link out of the exchange folder. On failure
+    // `error` tells why.
     static bool openRegularFile(QFile &file, QIODevice::OpenMode mode, QString *error);
+
+    // True unless `realPath` lies in the exchange folder but leads out of it
+    // once links are followed (other paths are not ours to judge).
+    static bool staysInside(const QString &realPath);
 
 private:
     enum class ReadResult { Read, Unreadable, Oversized };
     // Reads a whole file (a real path) as text, unless it cannot be opened as
     // a file or is too large.
-    ReadResult readAll(const QString &realPath, QIODevice::OpenMode mode, QString *content, QString *error);
-    // True when the open `file` is larger than kMaxFileSize; says so once
+    ReadResult readAll(const QString &literalPath, QIODevice::OpenMode mode, QString *content, QString *error);
+    // True when the open `file` (at `realPath`) is larger than kMaxFileSize; says so once
     // (per path, until it is within the limit again).
-    bool refuseOversized(const QFile &file);
+    bool refuseOversized(const QFile &file, const QString &realPath);
 
     // Logs that `realPath` could not be written or created, unless that was
     // already said (of it, or of its folder) since it was last written.

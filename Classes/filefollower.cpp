@@ -1,24 +1,35 @@
 #include "filefollower.h"
 
 #include "exchangedirectory.h"
+#include "logging.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QPointer>
 #include <QSet>
+#include <QStorageInfo>
 #include <QStringList>
+
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
 
 FileFollower::FileFollower(QObject *parent) : QObject(parent)
 {
     connect(&m_fileWatcher, &QFileSystemWatcher::fileChanged, this, &FileFollower::onFileNotified);
     connect(&m_folderWatcher, &QFileSystemWatcher::directoryChanged, this, &FileFollower::onFolderNotified);
+    connect(&m_pollTimer, &QTimer::timeout, this, &FileFollower::poll);
 }
 
 void FileFollower::followFile(const QString &literalPath)
 {
     if (literalPath.isEmpty() || m_followed.contains(literalPath))
         return;
+    decidePolling(literalPath);
     Followed &file = m_followed[literalPath];
     arm(literalPath, file);
+    file.stamp = stampOf(file.real);
     updateFolderWatch();
 }
 
@@ -26,12 +37,109 @@ void FileFollower::followFolder(const QString &literalPath)
 {
     if (literalPath.isEmpty() || m_followed.contains(literalPath))
         return;
-    m_followed[literalPath].folder = true;
+    decidePolling(literalPath);
+    Followed &folder = m_followed[literalPath];
+    folder.folder = true;
+    folder.present = QFileInfo(ExchangeDirectory::resolve(literalPath)).isDir();
     updateFolderWatch();
+}
+
+void FileFollower::setPollPeriod(int ms)
+{
+    m_pollDecided = true;
+    m_pollPeriod = qMax(0, ms);
+    if (m_pollPeriod > 0)
+        m_pollTimer.start(m_pollPeriod);
+    else
+        m_pollTimer.stop();
+}
+
+void FileFollower::decidePolling(const QString &literalPath)
+{
+    if (m_pollDecided)
+        return;
+    const QString real = ExchangeDirectory::resolve(literalPath);
+    const QString folder = QFileInfo(real).isDir() ? real : ExchangeDirectory::nearestExistingFolder(real);
+    setPollPeriod(pollPeriodFor(folder));
+    if (m_pollPeriod > 0)
+        qCInfo(lcFiles).noquote() << QStringLiteral("Arquivos acompanhados também por consulta a cada %1 ms (%2)")
+                                         .arg(m_pollPeriod)
+                                         .arg(QDir::toNativeSeparators(folder));
+}
+
+int FileFollower::pollPeriodFor(const QString &realFolder)
+{
+    bool ok = false;
+    const int fromEnv = qEnvironmentVariableIntValue("RADOD_POLL_MS", &ok);
+    if (ok && fromEnv >= 0)
+        return fromEnv;
+    return isNetworkFileSystem(realFolder) ? kNetworkPollMs : 0;
+}
+
+bool FileFollower::isNetworkFileSystem(const QString &realFolder)
+{
+    QString folder = QFileInfo(realFolder).absoluteFilePath();
+    if (!QFileInfo(folder).isDir())
+        folder = ExchangeDirectory::nearestExistingFolder(folder);
+    if (folder.isEmpty())
+        return false;
+#ifdef Q_OS_WIN
+    const QString native = QDir::toNativeSeparators(folder);
+    if (native.startsWith(QLatin1String("\\\\")))
+        return true; // \\server\share
+    const QString drive = native.left(3); // "X:\"
+    return GetDriveTypeW(reinterpret_cast<const wchar_t *>(drive.utf16())) == DRIVE_REMOTE;
+#else
+    // File system types of network shares as the system names them.
+    static const QSet<QByteArray> network = {
+        "nfs", "nfs4", "cifs", "smb", "smb2", "smb3", "smbfs", "9p", "afs", "ncpfs", "ceph",
+        "glusterfs", "lustre", "davfs", "fuse.sshfs", "sshfs", "fuse.glusterfs", "fuse.davfs2",
+        "fuse.rclone", "fuse.s3fs", "webdav", "afpfs", "fuse.afpfs",
+    };
+    const QByteArray type = QStorageInfo(folder).fileSystemType().toLower();
+    return network.contains(type);
+#endif
+}
+
+FileFollower::Stamp FileFollower::stampOf(const QString &realPath)
+{
+    const QFileInfo info(realPath);
+    Stamp stamp;
+    stamp.exists = info.exists();
+    if (!stamp.exists)
+        return stamp;
+    stamp.size = info.size();
+    stamp.modified = info.lastModified().toMSecsSinceEpoch();
+    stamp.changed = info.metadataChangeTime().toMSecsSinceEpoch();
+    return stamp;
+}
+
+void FileFollower::poll()
+{
+    QStringList changed;
+    bool folderCameOrWent = false;
+    for (auto it = m_followed.begin(); it != m_followed.end(); ++it) {
+        Followed &f = it.value();
+        if (f.folder) {
+            const bool present = QFileInfo(ExchangeDirectory::resolve(it.key())).isDir();
+            folderCameOrWent = folderCameOrWent || present != f.present;
+            f.present = present;
+            continue;
+        }
+        if (stampOf(ExchangeDirectory::resolve(it.key())) != f.stamp) {
+            arm(it.key(), f);
+            changed.append(it.key());
+        }
+    }
+    if (folderCameOrWent)
+        updateFolderWatch();
+    emitChanged(changed);
 }
 
 void FileFollower::onFileNotified(const QString &realPath)
 {
+    if (!m_notificationsHeard)
+        return;
     QStringList notified;
     for (auto it = m_followed.begin(); it != m_followed.end(); ++it) {
         if (!it->folder && it->real == realPath) {
@@ -46,6 +154,8 @@ void FileFollower::onFileNotified(const QString &realPath)
 
 void FileFollower::onFolderNotified()
 {
+    if (!m_notificationsHeard)
+        return;
     const QStringList watched = m_fileWatcher.files();
     QStringList appeared;
     for (auto it = m_followed.begin(); it != m_followed.end(); ++it) {
@@ -59,7 +169,10 @@ void FileFollower::onFolderNotified()
 bool FileFollower::arm(const QString &literalPath, Followed &file)
 {
     file.real = ExchangeDirectory::resolve(literalPath);
-    if (!QFileInfo(file.real).isFile() || m_fileWatcher.files().contains(file.real))
+    // A link is not watched: the watch would be on its target, and would
+    // outlive the link when the link is removed or replaced.
+    const QFileInfo info(file.real);
+    if (!info.isFile() || info.isSymLink() || m_fileWatcher.files().contains(file.real))
         return false;
     return m_fileWatcher.addPath(file.real);
 }
@@ -115,6 +228,11 @@ void FileFollower::emitChanged(const QStringList &literalPaths)
 {
     if (literalPaths.isEmpty())
         return;
+    // As it is now reported: polling reports only what comes after.
+    for (const QString &literal : literalPaths) {
+        Followed &f = m_followed[literal];
+        f.stamp = stampOf(f.real);
+    }
     const QPointer<FileFollower> alive(this);
     for (const QString &literal : literalPaths) {
         emit fileChanged(literal);

@@ -4,6 +4,7 @@
 #include <QMap>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 // Follows files by their literal paths (C:\Radod\instrumentos\..., resolved
 // through ExchangeDirectory) whatever their writers do, and says when one may
@@ -16,10 +17,22 @@
 //    folder, which is watched at all times (while the folder itself is
 //    missing, the nearest existing folder above it), and reported when it
 //    appears.
-// A removal is reported too (a reader then finds no file).
+// A removal is reported too (a reader then finds no file). A symbolic link
+// standing for a file is not watched (the file service does not read through
+// links that lead out of the folder); what replaces it is.
 //
 // Folders can be followed as well, for their own sake: they are watched from
 // the moment they exist.
+//
+// On a network share (NFS, SMB/CIFS, sshfs, 9p...; on Windows a UNC path or a
+// remote drive) the system's notifications do not tell what other machines
+// write. There every followed file is also looked at every kNetworkPollMs
+// (fast enough for a bridge writing 60 times a second): a change of its
+// size, modification or status-change time, or of whether it exists, is
+// reported like a notification, and a followed folder that comes or goes is
+// noticed the same way. Nothing is reported twice for one change, whichever
+// way it is noticed first. RADOD_POLL_MS sets the period and turns polling
+// on everywhere; RADOD_POLL_MS=0 turns it off, also on a network share.
 class FileFollower : public QObject
 {
     Q_OBJECT
@@ -32,6 +45,23 @@ public:
     // Keeps a folder watched from the moment it exists.
     void followFolder(const QString &literalPath);
 
+    static constexpr int kNetworkPollMs = 8;
+    // How often followed files are looked at, in ms; 0 when they are not.
+    // Decided on the first follow from RADOD_POLL_MS and the file system
+    // the first path lies on, unless set before.
+    int pollPeriod() const { return m_pollPeriod; }
+    void setPollPeriod(int ms);
+    // Whether the system's notifications are heard (by default they are).
+    // Without them only polling follows files, as on a share written from
+    // other machines.
+    void setNotificationsHeard(bool heard) { m_notificationsHeard = heard; }
+    // The period for a folder (a real path) as the environment and its file
+    // system ask for it.
+    static int pollPeriodFor(const QString &realFolder);
+    // True when the folder (a real path, or the nearest existing folder
+    // above it) lies on a network file system.
+    static bool isNetworkFileSystem(const QString &realFolder);
+
 signals:
     // The file may have changed, appeared or disappeared. One signal per
     // followed path and notification, in the order of the paths.
@@ -41,11 +71,28 @@ signals:
     void folderWatched(const QString &literalPath, bool ok);
 
 private:
+    // What polling compares: a file's existence, size and times (ms).
+    struct Stamp
+    {
+        bool exists = false;
+        qint64 size = -1;
+        qint64 modified = 0;
+        qint64 changed = 0;
+        bool operator==(const Stamp &o) const
+        {
+            return exists == o.exists && size == o.size && modified == o.modified && changed == o.changed;
+        }
+        bool operator!=(const Stamp &o) const { return !(*this == o); }
+    };
+    static Stamp stampOf(const QString &realPath);
+
     struct Followed
     {
         bool folder = false;
         QString real;         // where it was last looked for
         bool watched = false; // folders: whether their own watch is set up
+        bool present = false; // folders: whether polling last found it
+        Stamp stamp;          // files: as last reported (or first followed)
     };
 
     void onFileNotified(const QString &realPath);
@@ -59,8 +106,14 @@ private:
     // (the nearest existing folders while they are missing), and no others.
     void updateFolderWatch();
     void emitChanged(const QStringList &literalPaths);
+    void decidePolling(const QString &literalPath);
+    void poll();
 
     QFileSystemWatcher m_fileWatcher;
     QFileSystemWatcher m_folderWatcher;
     QMap<QString, Followed> m_followed; // by literal path: a fixed order
+    QTimer m_pollTimer;
+    int m_pollPeriod = 0;
+    bool m_pollDecided = false;
+    bool m_notificationsHeard = true;
 };

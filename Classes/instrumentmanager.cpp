@@ -4,6 +4,7 @@
 #include "fileclass.h"
 #include "logging.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
@@ -55,8 +56,10 @@ InstrumentManager::InstrumentManager(FileClass *fileService, QObject *parent)
 {
     Q_ASSERT(fileClass);
     connect(&m_follower, &FileFollower::fileChanged, this, &InstrumentManager::onFileChanged);
-    connect(&m_follower, &FileFollower::folderWatched, this, [](const QString &path, bool ok) {
+    connect(&m_follower, &FileFollower::folderWatched, this, [this](const QString &path, bool ok) {
         qCDebug(lcManager) << "Adicionando pasta para monitorar:" << path << " - Sucesso:" << ok;
+        if (path == m_exchangeFolder)
+            restoreKeptFiles();
     });
     if (CreationHook hook = creationHook())
         hook(this);
@@ -76,6 +79,7 @@ void InstrumentManager::initializeConfigWatcher(const QString &directoryPath)
 {
     if (!QFileInfo(ExchangeDirectory::resolve(directoryPath)).isDir())
         qCWarning(lcManager) << "Pasta de configurações não encontrada:" << directoryPath;
+    m_exchangeFolder = directoryPath;
     m_follower.followFolder(directoryPath);
 }
 
@@ -85,10 +89,13 @@ void InstrumentManager::initializeLock(const QString &lockFilePath)
     m_lockFiles.insert(lockFilePath);
     if (QFileInfo::exists(ExchangeDirectory::resolve(lockFilePath))) {
         m_follower.followFile(lockFilePath);
-        applyLockState(fileClass->readTextFromFile(lockFilePath));
+        const QString text = fileClass->readTextFromFile(lockFilePath);
+        keep(lockFilePath, text);
+        applyLockState(text);
     } else {
         // A lock file created now is followed from now on.
         fileClass->writeFile(QStringLiteral("0"), lockFilePath);
+        keep(lockFilePath, QStringLiteral("0"));
         m_follower.followFile(lockFilePath);
     }
 }
@@ -106,6 +113,13 @@ void InstrumentManager::registerInstrument(QMainWindow *window, QQuickWidget *qu
     m_follower.followFile(configFilePath);
     qCDebug(lcManager) << "Gerenciador: Monitorando config" << configFilePath << "para"
                        << window->windowTitle();
+    // The layout the window was built with (what the file holds, when it
+    // does not publish it).
+    if (!m_kept.contains(configFilePath)) {
+        const QVariant published = quickWidget ? quickWidget->rootContext()->contextProperty(configPropertyName)
+                                               : QVariant();
+        keep(configFilePath, published.isValid() ? published.toString() : fileClass->readTextFromFile(configFilePath));
+    }
 
     for (const QString &name : valueFilesToWatch) {
         const QString fullPath = valueFilePath(name);
@@ -118,8 +132,10 @@ void InstrumentManager::registerInstrument(QMainWindow *window, QQuickWidget *qu
         const QVariant published = quickWidget && !property.isEmpty()
                 ? quickWidget->rootContext()->contextProperty(property)
                 : QVariant();
-        if (published.isValid())
+        if (published.isValid()) {
             m_heldTexts.insert({quickWidget, property}, published.toString());
+            keep(fullPath, published.toString());
+        }
     }
     m_allScreens.append(window);
     emit windowRegistered(window, quickWidget);
@@ -137,6 +153,7 @@ void InstrumentManager::registerInstrument(QQmlApplicationEngine *engine,
     if (!engine)
         return;
     const QString layout = fileClass->readConfigFromFile(configFilePath, configDefaultValues);
+    keep(configFilePath, layout);
     engine->rootContext()->setContextProperty(configPropertyName, layout);
     engine->rootContext()->setContextProperty(QStringLiteral("fileclass"), fileClass);
 
@@ -171,9 +188,46 @@ void InstrumentManager::onFileChanged(const QString &literalPath)
         pushValues(literalPath);
     if (m_lockFiles.contains(literalPath)) {
         qCDebug(lcManager) << "lockGeralChanged ";
+        if (literalPath != m_lockGeralFilePath)
+            keepLockFile(literalPath);
         applyLockFile();
     }
     emit notificationHandled(literalPath);
+}
+
+bool InstrumentManager::goneWithFolder(const QString &literalPath)
+{
+    return !QFileInfo(ExchangeDirectory::resolve(literalPath)).absoluteDir().exists();
+}
+
+void InstrumentManager::keep(const QString &literalPath, const QString &text)
+{
+    if (m_configMap.contains(literalPath) || m_lockFiles.contains(literalPath)
+        || valuePropertyFor(literalPath) == QLatin1String("speedsRefValues"))
+        m_kept.insert(literalPath, text);
+}
+
+void InstrumentManager::keepLockFile(const QString &literalPath)
+{
+    if (goneWithFolder(literalPath))
+        return;
+    QString text;
+    if (readSettled(QStringLiteral("kept"), literalPath, &text, [this, literalPath] { keepLockFile(literalPath); })
+        && !goneWithFolder(literalPath))
+        keep(literalPath, text);
+}
+
+void InstrumentManager::restoreKeptFiles()
+{
+    QStringList restored;
+    for (auto it = m_kept.constBegin(); it != m_kept.constEnd(); ++it) {
+        if (it.value().isEmpty() || QFileInfo::exists(ExchangeDirectory::resolve(it.key())))
+            continue;
+        if (fileClass->write(it.value(), it.key()))
+            restored.append(it.key());
+    }
+    if (!restored.isEmpty())
+        qCInfo(lcManager) << "Pasta de troca de volta: arquivos regravados" << restored;
 }
 
 // --- pushes ----------------------------------------------------------------
@@ -181,11 +235,14 @@ void InstrumentManager::onFileChanged(const QString &literalPath)
 void InstrumentManager::pushConfig(const QString &literalPath)
 {
     const auto it = m_configMap.constFind(literalPath);
-    if (it == m_configMap.constEnd())
+    if (it == m_configMap.constEnd() || goneWithFolder(literalPath))
         return;
     QString text;
     if (!readSettled(QStringLiteral("config"), literalPath, &text, [this, literalPath] { pushConfig(literalPath); }))
         return;
+    if (goneWithFolder(literalPath))
+        return; // went while the rest of a rewrite was awaited
+    keep(literalPath, text);
     for (const ConfigInfo &info : *it)
         pushText(info.rootObject, info.propertyName, text, literalPath, false);
 }
@@ -194,11 +251,14 @@ void InstrumentManager::pushValues(const QString &literalPath)
 {
     const QString propertyName = valuePropertyFor(literalPath);
     const auto it = m_valuesMap.constFind(literalPath);
-    if (propertyName.isEmpty() || it == m_valuesMap.constEnd())
+    if (propertyName.isEmpty() || it == m_valuesMap.constEnd() || goneWithFolder(literalPath))
         return;
     QString text;
     if (!readSettled(QStringLiteral("values"), literalPath, &text, [this, literalPath] { pushValues(literalPath); }))
         return;
+    if (goneWithFolder(literalPath))
+        return;
+    keep(literalPath, text);
     for (const QPointer<QObject> &recipient : *it)
         pushText(recipient, propertyName, text, literalPath, !m_plain);
 }
@@ -293,9 +353,14 @@ void InstrumentManager::push(QObject *recipient, const QString &propertyName, co
 
 void InstrumentManager::applyLockFile()
 {
+    if (goneWithFolder(m_lockGeralFilePath))
+        return;
     QString text;
-    if (readSettled(QStringLiteral("frames"), m_lockGeralFilePath, &text, [this] { applyLockFile(); }))
+    if (readSettled(QStringLiteral("frames"), m_lockGeralFilePath, &text, [this] { applyLockFile(); })
+        && !goneWithFolder(m_lockGeralFilePath)) {
+        keep(m_lockGeralFilePath, text);
         applyLockState(text);
+    }
 }
 
 void InstrumentManager::applyLockState(const QString &lockStatus)

@@ -42,6 +42,14 @@ struct ConfigInfo
 // A file too large to be an exchange file (FileClass::kMaxFileSize) is not
 // passed on: documents and frames keep the last text they had.
 //
+// The exchange folder deleted while the suite runs takes its files along,
+// but not what the documents hold: a file gone with its folder is not passed
+// on, so layouts, values and frames stay as they were. The manager keeps the
+// last text of every file the suite itself keeps (layout strings, lock flags,
+// reference speeds); when the folder is there again (made by someone else,
+// or by the next write into it) every such file that is missing is written
+// back with that text.
+//
 // Every push is logged at debug level in the category radod.push (off by
 // default; QT_LOGGING_RULES="radod.push.debug=true" shows them).
 //
@@ -136,6 +144,14 @@ private:
     void pushConfig(const QString &literalPath);
     void pushValues(const QString &literalPath);
     void applyLockFile();
+    // True when the file's folder is gone (with the file): nothing to pass on.
+    static bool goneWithFolder(const QString &literalPath);
+    // Notes the text of a file the suite keeps, for restoreKeptFiles.
+    void keep(const QString &literalPath, const QString &text);
+    // Notes the text of a lock file that is not applied itself.
+    void keepLockFile(const QString &literalPath);
+    // Writes every kept file that is missing with its last text.
+    void restoreKeptFiles();
     // Reads `literalPath` for `purpose`; false when the file is too large
     // (nothing is passed on) or the text is the empty moment of an in-place
     // rewrite, in which case `settle` runs later unless the next notification
@@ -155,6 +171,8 @@ private:
     QSet<QString> m_lockFiles; // a change of any of them re-applies m_lockGeralFilePath
     QList<QPointer<QMainWindow>> m_allScreens;
     QString m_lockGeralFilePath;
+    QString m_exchangeFolder; // the folder given to initializeConfigWatcher
+    QHash<QString, QString> m_kept; // last text of each file the suite keeps, by literal path
     FileClass *const fileClass; // not owned
 
     bool m_plain = false;

@@ -12,7 +12,8 @@ import "../RadioFields.js" as Radio
 //
 // Loading a layout string sets every control, and a control whose value
 // changes writes its field back in its own form (scale and colour with two
-// decimals, the frequency set as 1 or 2): once, after all controls are set.
+// decimals, the frequency set as 1 or 2): once, after all controls are set,
+// and only while the file still holds the string that was loaded.
 Item {
     id: menu
 
@@ -47,6 +48,12 @@ Item {
         if (typeof fileObj !== "undefined" && fileObj)
             fileObj.writeFile(configText, Radio.layoutPath)
     }
+    // The loaded string in the controls' form goes back only over the string
+    // it came from: a newer layout written meanwhile stays, and comes here next.
+    function writeBack() {
+        if (typeof fileObj !== "undefined" && fileObj)
+            fileObj.writeFileIfUnchanged(configText, Radio.layoutPath, layoutText)
+    }
 
     function load() {
         if (!ready)
@@ -64,7 +71,7 @@ Item {
             selectFrequencySet(Radio.reads(f[Radio.layoutFrequencySet], 1) ? checkBox : checkBox2)
         loading = false
         if (configText !== layoutText)
-            write()
+            writeBack()
     }
     // A field that is not a number leaves its slider where it is.
     function setSlider(slider, text) {

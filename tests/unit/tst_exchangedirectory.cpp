@@ -46,6 +46,7 @@ void TestExchangeDirectory::literalPathsMapIntoTheFolder_data()
     QTest::newRow("sub-folder") << "C:\\Radod\\instrumentos\\G1000\\configN1.txt" << "/G1000/configN1.txt";
     QTest::newRow("doubled separator") << "C:\\Radod\\instrumentos\\\\x.txt" << "/x.txt";
     QTest::newRow("trailing separator") << "C:\\Radod\\instrumentos\\" << "";
+    QTest::newRow("never above the folder") << "C:\\Radod\\instrumentos\\..\\..\\.\\x.txt" << "/x.txt";
 }
 
 void TestExchangeDirectory::literalPathsMapIntoTheFolder()

@@ -45,6 +45,10 @@ private slots:
     void writeIsExactAndAtomic();
     void failedWritesLeaveTheOldFile();
     void writeIntoMissingFolderCreatesNothing();
+    void writeIfUnchanged_data();
+    void writeIfUnchanged();
+    void nothingOutsideTheFolderIsTouched_data();
+    void nothingOutsideTheFolderIsTouched();
     void createAndDelete();
     void namesMatchWithoutLetterCase();
 
@@ -265,6 +269,77 @@ void TestFileClass::writeIntoMissingFolderCreatesNothing()
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Falhou ao abrir o arquivo para escrita:")));
     m_files.writeFile(QStringLiteral("x"), lit(QStringLiteral("nowhere\\file.txt")));
     QVERIFY(!QFileInfo::exists(m_ex->real(QStringLiteral("nowhere"))));
+}
+
+void TestFileClass::writeIfUnchanged_data()
+{
+    QTest::addColumn<QByteArray>("onDisk"); // "<missing>": no file
+    QTest::addColumn<QString>("read");      // what the writer read before
+    QTest::addColumn<bool>("written");
+    QTest::newRow("holds what was read") << QByteArray("1,2,3") << QStringLiteral("1,2,3") << true;
+    QTest::newRow("as the text read gave it") << QByteArray("1,2\r\n") << QStringLiteral("1,2\n") << true;
+    QTest::newRow("blank, read as empty") << QByteArray(" \n") << QString() << true;
+    QTest::newRow("missing, read as empty") << QByteArray("<missing>") << QString() << true;
+    QTest::newRow("a newer layout landed") << QByteArray("9,9,9") << QStringLiteral("1,2,3") << false;
+    QTest::newRow("emptied since") << QByteArray() << QStringLiteral("1,2,3") << false;
+    QTest::newRow("deleted since") << QByteArray("<missing>") << QStringLiteral("1,2,3") << false;
+    QTest::newRow("too large now") << QByteArray(FileClass::kMaxFileSize + 1, '1') << QString() << false;
+}
+
+void TestFileClass::writeIfUnchanged()
+{
+    QFETCH(QByteArray, onDisk);
+    QFETCH(QString, read);
+    QFETCH(bool, written);
+    const QString name = QStringLiteral("configRadio.txt");
+    if (onDisk != "<missing>")
+        QVERIFY(m_ex->writeInPlace(name, onDisk));
+    if (onDisk.size() > FileClass::kMaxFileSize)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Arquivo grande demais, ignorado:")));
+    QCOMPARE(m_files.writeFileIfUnchanged(QStringLiteral("new"), lit(name), read), written);
+    QCOMPARE(m_ex->bytes(name), written ? QByteArray("new") : onDisk);
+}
+
+// Links out of the folder are neither read nor written through, and the
+// folder itself, deleted, is made again by a write.
+void TestFileClass::nothingOutsideTheFolderIsTouched_data()
+{
+    QTest::addColumn<QString>("target"); // where lock.txt links to, from the folder's parent
+    QTest::addColumn<bool>("inside");
+    QTest::newRow("a file outside") << "outside.txt" << false;
+    QTest::newRow("a file not yet there outside") << "missing.txt" << false;
+    QTest::newRow("a file inside") << "instrumentos/real.txt" << true;
+}
+
+void TestFileClass::nothingOutsideTheFolderIsTouched()
+{
+    QFETCH(QString, target);
+    QFETCH(bool, inside);
+#ifdef Q_OS_WIN
+    QSKIP("Symbolic links need privileges on Windows.");
+#endif
+    const QString parent = QFileInfo(m_ex->root()).absolutePath();
+    QFile outside(parent + QStringLiteral("/outside.txt"));
+    QVERIFY(outside.open(QIODevice::WriteOnly) && outside.write("kept") == 4);
+    outside.close();
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("real.txt"), "inner"));
+    QVERIFY(QFile::link(parent + QLatin1Char('/') + target, m_ex->real(QStringLiteral("lock.txt"))));
+
+    const QString lock = lit(QStringLiteral("lock.txt"));
+    QCOMPARE(m_files.readTextFromFile(lock), inside ? QStringLiteral("inner") : QString());
+    if (!inside)
+        QTest::ignoreMessage(QtWarningMsg, notKept(QStringLiteral("Falhou ao abrir o arquivo para escrita:"),
+                                                   m_ex->real(QStringLiteral("lock.txt")),
+                                                   QStringLiteral("Leads outside the exchange folder")));
+    QCOMPARE(m_files.write(QStringLiteral("1"), lock), inside);
+    QCOMPARE(m_files.writeFileIfUnchanged(QStringLiteral("1"), lock, QString()), false);
+    QCOMPARE(QDir(parent).entryList(QDir::Files), QStringList{QStringLiteral("outside.txt")});
+    QVERIFY(outside.open(QIODevice::ReadOnly));
+    QCOMPARE(outside.readAll(), QByteArray("kept"));
+
+    QVERIFY(QDir(m_ex->root()).removeRecursively());
+    QVERIFY(m_files.write(QStringLiteral("0"), lock));
+    QCOMPARE(m_ex->bytes(QStringLiteral("lock.txt")), QByteArray("0"));
 }
 
 void TestFileClass::createAndDelete()

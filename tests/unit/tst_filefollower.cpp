@@ -27,6 +27,10 @@ private slots:
     void fileAppearingLater_data();
     void fileAppearingLater();
     void folderWatchedFromTheMomentItExists();
+    void pollingFollowsAWriterOfSixtyASecond_data();
+    void pollingFollowsAWriterOfSixtyASecond();
+    void pollPeriodFromEnvironment_data();
+    void pollPeriodFromEnvironment();
 
 private:
     // Reports of the followed file so far; fails on a report of another path.
@@ -166,6 +170,79 @@ void TestFileFollower::folderWatchedFromTheMomentItExists()
     QVERIFY(m_ex->replace(kName, "third"));
     QTRY_VERIFY_WITH_TIMEOUT(reports() > before, kTimeout);
     expectFollowedInPlace("fourth");
+}
+
+// On a share no notification comes for other machines' writes: polling alone
+// must see a bridge writing 60 times a second, however it writes.
+void TestFileFollower::pollingFollowsAWriterOfSixtyASecond_data()
+{
+    changesOfAnExistingFile_data();
+}
+
+void TestFileFollower::pollingFollowsAWriterOfSixtyASecond()
+{
+    QFETCH(QString, how);
+    m_follower->setNotificationsHeard(false);
+    m_follower->setPollPeriod(FileFollower::kNetworkPollMs);
+    QVERIFY(m_ex->writeInPlace(kName, "0"));
+    m_follower->followFile(support::Exchange::literal(kName));
+
+    constexpr int kWrites = 60;
+    constexpr int kPeriodMs = 1000 / 60;
+    int seen = 0; // writes followed by a report before the next one
+    for (int i = 1; i <= kWrites; ++i) {
+        const int before = reports();
+        const QByteArray text = QByteArray::number(i) + ";" + QByteArray(i % 7, '5');
+        if (how == QLatin1String("in place"))
+            QVERIFY(m_ex->writeInPlace(kName, text));
+        else if (how == QLatin1String("replace"))
+            QVERIFY(m_ex->replace(kName, text));
+        else
+            QVERIFY(m_ex->remove(kName) && m_ex->writeInPlace(kName, text));
+        QTest::qWait(kPeriodMs);
+        seen += reports() > before ? 1 : 0;
+    }
+    // The last write is always reported; a loaded machine may merge a few
+    // earlier ones into the next report.
+    const int before = reports();
+    QVERIFY(m_ex->writeInPlace(kName, "last"));
+    QTRY_VERIFY_WITH_TIMEOUT(reports() > before, kTimeout);
+    QVERIFY2(seen >= kWrites * 2 / 3, qPrintable(QStringLiteral("%1 of %2 writes seen").arg(seen).arg(kWrites)));
+    // Nothing reported without a change.
+    const int settled = reports();
+    QTest::qWait(20 * FileFollower::kNetworkPollMs);
+    QCOMPARE(reports(), settled);
+}
+
+void TestFileFollower::pollPeriodFromEnvironment_data()
+{
+    QTest::addColumn<QByteArray>("value"); // of RADOD_POLL_MS; empty: not set
+    QTest::addColumn<int>("period");
+    // The test folder is on a local disk: no polling unless asked for.
+    QTest::newRow("not set") << QByteArray() << 0;
+    QTest::newRow("a period") << QByteArray("25") << 25;
+    QTest::newRow("off") << QByteArray("0") << 0;
+    QTest::newRow("not a number") << QByteArray("fast") << 0;
+}
+
+void TestFileFollower::pollPeriodFromEnvironment()
+{
+    QFETCH(QByteArray, value);
+    QFETCH(int, period);
+    const QByteArray saved = qgetenv("RADOD_POLL_MS");
+    if (value.isEmpty())
+        qunsetenv("RADOD_POLL_MS");
+    else
+        qputenv("RADOD_POLL_MS", value);
+    QVERIFY(!FileFollower::isNetworkFileSystem(m_ex->root()));
+    FileFollower follower;
+    follower.followFile(support::Exchange::literal(kName));
+    const int decided = follower.pollPeriod();
+    if (saved.isEmpty())
+        qunsetenv("RADOD_POLL_MS");
+    else
+        qputenv("RADOD_POLL_MS", saved);
+    QCOMPARE(decided, period);
 }
 
 QTEST_MAIN(TestFileFollower)

@@ -96,6 +96,8 @@ private slots:
     void lateCreatedFilesArePushed();
     void folderCreatedAfterStartIsWatched();
     void folderCreatedByAnotherProgramIsWatched();
+    void folderDeletedWhileRunningIsWrittenBack_data();
+    void folderDeletedWhileRunningIsWrittenBack();
     void destroyedRecipientsAreSkipped();
     void badInputIsPushedWithoutHarm_data();
     void badInputIsPushedWithoutHarm();
@@ -404,12 +406,10 @@ void TestInstrumentManager::folderCreatedAfterStartIsWatched()
 {
     QVERIFY(QDir(m_ex->root()).removeRecursively());
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Pasta de configurações não encontrada:")));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Falhou ao abrir o arquivo para escrita:")));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Falhou ao abrir o arquivo para escrita:")));
-    // Start-up's first configuration read creates the folder.
+    // The first lock file written makes the folder.
     startSuite(/*withLockFiles=*/false);
     QVERIFY(QFileInfo(m_ex->root()).isDir());
-    QVERIFY(!m_ex->exists(QStringLiteral("lock.txt")));
+    QCOMPARE(m_ex->bytes(QStringLiteral("lock.txt")), QByteArray("0"));
 
     QVERIFY(m_ex->writeInPlace(QStringLiteral("TimedProcessing.txt"), "late"));
     QTRY_COMPARE_WITH_TIMEOUT(prop("StandBy", "TimedProcessing"), QStringLiteral("late"), kTimeout);
@@ -440,6 +440,53 @@ void TestInstrumentManager::folderCreatedByAnotherProgramIsWatched()
     QVERIFY(m_ex->writeInPlace(QStringLiteral("configEIS.txt"), "1,2,3,4"));
     QTRY_COMPARE_WITH_TIMEOUT(quick->rootContext()->contextProperty(QStringLiteral("configStringEIS")).toString(),
                               QStringLiteral("1,2,3,4"), kTimeout);
+}
+
+void TestInstrumentManager::folderDeletedWhileRunningIsWrittenBack_data()
+{
+    QTest::addColumn<bool>("byLayoutWrite");
+    QTest::newRow("made again by another program") << false;
+    QTest::newRow("made again by a layout written") << true;
+}
+
+void TestInstrumentManager::folderDeletedWhileRunningIsWrittenBack()
+{
+    QFETCH(bool, byLayoutWrite);
+    startSuite();
+    QVERIFY(m_ex->replace(QStringLiteral("configCaravan.txt"), "caravan,arranged"));
+    QVERIFY(m_ex->replace(QStringLiteral("configRadio.txt"), "radio,arranged"));
+    QVERIFY(m_ex->replace(QStringLiteral("lock.txt"), "1"));
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("TimedProcessing.txt"), "1;2;3"));
+    QTRY_COMPARE_WITH_TIMEOUT(prop("Caravan", "configStringCaravan"), QStringLiteral("caravan,arranged"), kTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(prop("RadioCompac", "formDataString"), QStringLiteral("radio,arranged"), kTimeout);
+    QTRY_VERIFY_WITH_TIMEOUT(window("Baron")->windowFlags().testFlag(Qt::FramelessWindowHint), kTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(prop("Baron", "TimedProcessing"), QStringLiteral("1;2;3"), kTimeout);
+
+    // What went with the folder reaches neither documents nor frames.
+    QVERIFY(QDir(m_ex->root()).removeRecursively());
+    QTest::qWait(3 * InstrumentManager::kRewriteGraceMs);
+    QCOMPARE(prop("Caravan", "configStringCaravan"), QStringLiteral("caravan,arranged"));
+    QCOMPARE(prop("Baron", "TimedProcessing"), QStringLiteral("1;2;3"));
+    QCOMPARE(prop("Cessna", "lock"), QStringLiteral("1"));
+    QVERIFY(window("Baron")->windowFlags().testFlag(Qt::FramelessWindowHint));
+
+    if (byLayoutWrite)
+        QVERIFY(m_files->write(QStringLiteral("baron,new"), support::Exchange::literal(QStringLiteral("configBaron.txt"))));
+    else
+        QVERIFY(QDir().mkpath(m_ex->root()));
+    // Every layout and lock file is back as the documents hold it; the
+    // bridge's files are not the suite's to write.
+    QTRY_COMPARE_WITH_TIMEOUT(m_ex->bytes(QStringLiteral("configCaravan.txt")), QByteArray("caravan,arranged"), kTimeout);
+    QCOMPARE(m_ex->bytes(QStringLiteral("configRadio.txt")), QByteArray("radio,arranged"));
+    QCOMPARE(m_ex->bytes(QStringLiteral("config.txt")), QByteArray("default-config.txt"));
+    QCOMPARE(m_ex->bytes(QStringLiteral("configBaron.txt")),
+             byLayoutWrite ? QByteArray("baron,new") : QByteArray("default-configBaron.txt"));
+    QCOMPARE(m_ex->bytes(QStringLiteral("lock.txt")), QByteArray("1"));
+    QCOMPARE(m_ex->bytes(QStringLiteral("lockGeral.txt")), QByteArray("0"));
+    QVERIFY(!m_ex->exists(QStringLiteral("TimedProcessing.txt")));
+    // ...and followed again.
+    QVERIFY(m_ex->writeInPlace(QStringLiteral("configStandBy.txt"), "standby,later"));
+    QTRY_COMPARE_WITH_TIMEOUT(prop("StandBy", "configStringStandBy"), QStringLiteral("standby,later"), kTimeout);
 }
 
 void TestInstrumentManager::destroyedRecipientsAreSkipped()

@@ -33,9 +33,13 @@ Item {
             failOnWarning(/.*/)
         }
 
+        // A layout string reaches the menus as the file's text: what the file holds.
+        function push(layout) {
+            testSupport.write(configPath, layout)
+            testSupport.setContextProperty("formDataString", layout)
+        }
         function createMenu(component, layout) {
-            if (layout !== undefined)
-                testSupport.setContextProperty("formDataString", layout)
+            push(layout !== undefined ? layout : T.defaultLayout)
             var menu = createTemporaryObject(component, top)
             verify(menu)
             return menu
@@ -79,7 +83,7 @@ Item {
             var menu = createMenu(compactMenu)
             verify(!control(menu, "frequencySetRow").visible)
             compare(control(menu, "scaleText").text, "1.00")
-            compare(testSupport.exists(configPath), false)
+            compare(file(), T.defaultLayout)
             clickKey(menu, Qt.Key_Right)
             compare(file(), "1,0,1.00,1.00,0,0,0,0.30")
         }
@@ -88,7 +92,7 @@ Item {
             var menu = createMenu(avionicsMenu, T.layoutWith(6, "1"))
             verify(control(menu, "checkBox").checked)
             verify(!control(menu, "checkBox2").checked)
-            compare(testSupport.exists(configPath), false, "nothing to rewrite")
+            compare(file(), T.layoutWith(6, "1"), "nothing to rewrite")
 
             mouseClick(control(menu, "checkBox2"))
             verify(control(menu, "checkBox2").checked)
@@ -201,13 +205,30 @@ Item {
         // The controls follow every new layout string (a wheel zoom, the other menu).
         function test_followsNewLayout() {
             var menu = createMenu(compactMenu, "0,0,1.00,1.00,0,0,2,0.30")
-            testSupport.setContextProperty("formDataString", "33,44,1.35,1.00,0,0,2,0.30")
+            push("33,44,1.35,1.00,0,0,2,0.30")
             compare(control(menu, "scaleSlider").value, 1.35)
             compare(control(menu, "scaleText").text, "1.35")
             compare(control(menu, "posX").text, "33")
             compare(control(menu, "posY").text, "44")
             compare(menu.configText, "33,44,1.35,1.00,0,0,2,0.30")
-            compare(testSupport.exists(configPath), false)
+            compare(file(), "33,44,1.35,1.00,0,0,2,0.30")
+        }
+
+        // A loaded string goes back in the controls' form only over itself:
+        // a newer layout that lands between the read and the write-back stays.
+        function test_newerLayoutStays_data() {
+            return [{tag: "avionics", menu: avionicsMenu}, {tag: "compact", menu: compactMenu}]
+        }
+        function test_newerLayoutStays(d) {
+            var menu = createMenu(d.menu, "0,0,1.00,1.00,0,0,2,0.30")
+            testSupport.write(configPath, "9,8,2.00,1.00,0,0,2,0.30")
+            testSupport.setContextProperty("formDataString", "5,6,1.5,0.5,0.25,0,7,0.30")
+            compare(control(menu, "posX").text, "5")
+            compare(file(), "9,8,2.00,1.00,0,0,2,0.30")
+            // The newer one comes next and is loaded.
+            testSupport.setContextProperty("formDataString", "9,8,2.00,1.00,0,0,2,0.30")
+            compare(control(menu, "posY").text, "8")
+            compare(file().split(",").slice(0, 3).join(","), "9,8,2.00")
         }
 
         // An emptied file loads as the default string, written whole; damaged
@@ -224,7 +245,7 @@ Item {
             clickKey(menu, Qt.Key_Right)
             compare(file(), "1,def,big,x,y,z,1,0.30")
             // a short string is completed
-            testSupport.setContextProperty("formDataString", "7,8")
+            push("7,8")
             compare(file(), "7,8,1.00,1.00,0,0,2,0.30")
         }
     }
