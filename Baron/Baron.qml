@@ -33,7 +33,7 @@ PanelDocument {
     zoomField: 4
     zoomItem: container
     wheelZoomsPanel: false
-    layoutMenu: configMenu
+    layoutMenu: configPanel.menuItem
 
     // Scale change of a gauge per wheel event.
     readonly property real step: 0.05
@@ -224,8 +224,7 @@ PanelDocument {
         fixedWidth: 1100
         fixedHeight: 771
 
-        BaronConfig {
-            id: configMenu
+        menu: BaronConfig {
             fileClass: root.files
             configText: root.config
             viewmanager: root.geometry

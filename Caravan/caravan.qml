@@ -6,7 +6,7 @@ import "CaravanConfig"
 // menu, opened with Escape, in a window of the menu's size.
 CaravanPanel {
     id: root
-    layoutMenu: configMenu
+    layoutMenu: configPanel.menuItem
 
     readonly property alias layoutWindow: configPanel
 
@@ -23,8 +23,7 @@ CaravanPanel {
         fixedWidth: 1100
         fixedHeight: 600
 
-        CaravanConfig {
-            id: configMenu
+        menu: CaravanConfig {
             fileClass: root.files
             configText: root.config
             viewmanager: root.geometry

@@ -42,7 +42,7 @@ PanelDocument {
     config: typeof configStringCessna === "string" ? configStringCessna : ""
     zoomField: CessnaLayout.zoomField
     zoomItem: container
-    layoutMenu: configMenu
+    layoutMenu: configPanel.menuItem
 
     // The layout window and its menu.
     readonly property alias layoutWindow: configPanel
@@ -325,8 +325,7 @@ PanelDocument {
         fixedWidth: 880
         fixedHeight: 750
 
-        CessnaConfig {
-            id: configMenu
+        menu: CessnaConfig {
             fileClass: root.files
             configText: root.config
             viewmanager: root.geometry

@@ -108,8 +108,7 @@ PanelDocument {
         fixedWidth: 690
         fixedHeight: 600
 
-        StandByConfigMenu {
-            id: standConfig
+        menu: StandByConfigMenu {
             fileClass: root.files
             configText: root.config
             viewmanager: root.geometry

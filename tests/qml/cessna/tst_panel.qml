@@ -117,7 +117,7 @@ Item {
             compare(container.scale, 1)
             compare(panel.flagLock, false)
             compare(panel.layoutWindow.visible, false)
-            compare(panel.layoutMenu.configText, testRoot.defaultLayout)
+            compare(panel.layoutMenu, null, "the menu is made when its window first shows")
         }
 
         function test_documentPositionsWithoutLayout() {
@@ -276,6 +276,11 @@ Item {
             let layout = withField(testRoot.defaultLayout, 93, "0.8")
             layout = withField(layout, 2, "215")
             makePanel(layout)
+            panel.layoutWindow.show() // makes the menu
+            tryVerify(() => panel.layoutMenu !== null)
+            panel.layoutWindow.close()
+            testRoot.Window.window.requestActivate()
+            tryVerify(() => testRoot.Window.active)
             const airspeed = gauge("airspeedInst")
             const start = airspeed.mapToItem(testRoot, 105, 105)
             mousePress(testRoot, start.x, start.y)
@@ -453,6 +458,7 @@ Item {
             const frame = 8
             verify(Math.abs(w.x - (s.virtualX + (s.width - 880) / 2)) <= frame, "x " + w.x)
             verify(Math.abs(w.y - (s.virtualY + (s.height - 750) / 2)) <= frame, "y " + w.y)
+            compare(panel.layoutMenu.configText, testRoot.defaultLayout)
             compare(panel.layoutMenu.fileClass, fileclass)
             compare(panel.layoutMenu.viewmanager, windowStandIn)
             w.close()

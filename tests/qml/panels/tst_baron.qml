@@ -51,7 +51,11 @@ Item {
             verify(g, name)
             return g
         }
+        // The menu is made when its window first shows.
         function menu() {
+            panel.layoutWindow.show()
+            tryVerify(() => panel.layoutMenu !== null)
+            panel.layoutWindow.close()
             return panel.layoutMenu
         }
         function stored() {
@@ -135,11 +139,12 @@ Item {
 
         function test_dragHandsStringToMenu() {
             makePanel()
+            const m = menu()
             const g = gauge("vs")
             const c = centreOf(g)
             mouseDrag(panel, c.x, c.y, 45, -18)
             const text = testSupport.read(configPath)
-            compare(menu().configText, text)
+            compare(m.configText, text)
             compare(text.split(",").slice(53, 55), [String(Math.trunc(g.x)), String(Math.trunc(g.y))])
         }
 

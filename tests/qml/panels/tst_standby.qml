@@ -119,7 +119,10 @@ Item {
         // default with the window.
         function test_menuRules() {
             makePanel()
-            const m = panel.layoutWindow.contentItem.children[0]
+            panel.layoutWindow.show() // the menu is made when its window first shows
+            tryVerify(() => panel.layoutWindow.menuItem !== null)
+            panel.layoutWindow.close()
+            const m = panel.layoutWindow.menuItem
             m.lockBox.checked = true
             m.lockBox.toggled()
             compare(testSupport.read(Modules.lockPath), "1")
