@@ -123,6 +123,20 @@ bool writeCutOutScript(const QString &target, const QVector<const art::ImageSpec
     return file.write(text.toUtf8()) >= 0 && file.flush();
 }
 
+// A whole layer drawn at two pixels a unit also comes at one pixel a unit, in
+// a file of its own beside it: a gauge painted at its nominal size shows that
+// one as it is, instead of scaling the larger one down when it loads it.
+bool hasSingleSize(const art::ImageSpec &spec)
+{
+    return !spec.cutOut && qFuzzyCompare(spec.pixelsPerUnit, 2.0)
+           && spec.path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
+}
+
+QString singleSizePath(const QString &path)
+{
+    return path.left(path.size() - 4) + QStringLiteral(".1x.png");
+}
+
 // The folders' cut-out scripts and the cut-out layers each lists.
 QMap<QString, QVector<const art::ImageSpec *>> cutOutScripts()
 {
@@ -154,8 +168,12 @@ int main(int argc, char *argv[])
     art::setSourceRoot(parser.isSet(sourceOption) ? parser.value(sourceOption)
                                                   : QStringLiteral(RADOD_SOURCE_DIR));
     if (parser.isSet(listOption)) {
-        for (const art::ImageSpec &spec : art::images())
+        for (const art::ImageSpec &spec : art::images()) {
             std::printf("%s %gx%g\n", qPrintable(spec.path), spec.size.width(), spec.size.height());
+            if (hasSingleSize(spec))
+                std::printf("%s %gx%g\n", qPrintable(singleSizePath(spec.path)), spec.size.width(),
+                            spec.size.height());
+        }
         for (const QString &script : cutOutScripts().keys())
             std::printf("%s 0x0\n", qPrintable(script));
         return 0;
@@ -201,6 +219,11 @@ int main(int argc, char *argv[])
         const bool ok = isJpeg(spec) ? image.save(target, "JPG", 92) : image.save(target, "PNG");
         if (!ok)
             return cannotWrite(target);
+        if (hasSingleSize(spec)) {
+            const QString single = prepare(singleSizePath(spec.path));
+            if (!image.scaled(image.size() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).save(single, "PNG"))
+                return cannotWrite(single);
+        }
         ++drawn;
     }
     // A folder's script is written with its layers: all of them, those that
@@ -228,8 +251,11 @@ int main(int argc, char *argv[])
         QFile list(parser.value(expectOption));
         if (list.open(QIODevice::ReadOnly | QIODevice::Text)) {
             QSet<QString> known;
-            for (const art::ImageSpec &spec : art::images())
+            for (const art::ImageSpec &spec : art::images()) {
                 known.insert(spec.path);
+                if (hasSingleSize(spec))
+                    known.insert(singleSizePath(spec.path));
+            }
             for (const QString &script : scripts.keys())
                 known.insert(script);
             const QStringList expected = QString::fromUtf8(list.readAll()).split('\n', Qt::SkipEmptyParts);

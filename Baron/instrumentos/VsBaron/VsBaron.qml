@@ -14,7 +14,7 @@ Item {
 
     LayerImage {
         objectName: "face"
-        source: "vs_baron_BG.png"
+        source: Qt.resolvedUrl("vs_baron_BG.png")
         width: 210
         height: 210
     }

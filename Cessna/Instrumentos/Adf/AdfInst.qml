@@ -17,7 +17,7 @@ Item {
 
     LayerImage {
         objectName: "face"
-        source: "ADF.png"
+        source: Qt.resolvedUrl("ADF.png")
         width: 210
         height: 210
     }
@@ -38,7 +38,7 @@ Item {
     }
     LayerImage {
         objectName: "cover"
-        source: "ADFcover.png"
+        source: Qt.resolvedUrl("ADFcover.png")
         width: 210
         height: 210
     }

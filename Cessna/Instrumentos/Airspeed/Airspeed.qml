@@ -19,7 +19,7 @@ Item {
     // pressure-altitude scale seen through its open centre.
     LayerImage {
         objectName: "face"
-        source: airspeed.is172 ? "airspeed.png" : "airspeed210.png"
+        source: Qt.resolvedUrl(airspeed.is172 ? "airspeed.png" : "airspeed210.png")
         width: 210
         height: 210
     }
@@ -27,7 +27,7 @@ Item {
         id: needleShadow
         turns: true
         objectName: "needleShadow"
-        source: "needle_shadow.png"
+        source: Qt.resolvedUrl("needle_shadow.png")
         x: 96
         y: 32
         width: 21

@@ -16,7 +16,7 @@ Item {
 
     LayerImage {
         objectName: "face"
-        source: "airspeed1.png"
+        source: Qt.resolvedUrl("airspeed1.png")
         width: 210
         height: 210
     }

@@ -29,7 +29,7 @@ Item {
 
     LayerImage {
         objectName: "dial"
-        source: "altimeterback.png"
+        source: Qt.resolvedUrl("altimeterback.png")
         width: 210
         height: 210
         smooth: true

@@ -30,50 +30,50 @@ Item {
         anchors.fill: parent
     }
 
-    Sheet { objectName: "back"; source: "AnnunciatorBack.png" }
+    Sheet { objectName: "back"; source: Qt.resolvedUrl("AnnunciatorBack.png") }
     // The LOW FUEL words follow the lamp test even without power.
     Sheet {
         objectName: "lowFuel"
-        source: "AnnunciatorLowFuel.png"
+        source: Qt.resolvedUrl("AnnunciatorLowFuel.png")
         visible: root.testing || lowFuelLeft.visible || lowFuelRight.visible
     }
     Sheet {
         id: lowFuelLeft
         objectName: "lowFuelLeft"
-        source: "AnnunciatorLowFuelL.png"
+        source: Qt.resolvedUrl("AnnunciatorLowFuelL.png")
         visible: (root.testing || root.fuelQuantity1 < root.lowFuelQuantity) && root.powered
     }
     Sheet {
         id: lowFuelRight
         objectName: "lowFuelRight"
-        source: "AnnunciatorLowFuelR.png"
+        source: Qt.resolvedUrl("AnnunciatorLowFuelR.png")
         visible: (root.testing || root.fuelQuantity2 < root.lowFuelQuantity) && root.powered
     }
     Sheet {
         objectName: "oilPress"
-        source: "AnnunciatorOilPress.png"
+        source: Qt.resolvedUrl("AnnunciatorOilPress.png")
         visible: (root.testing || root.oilPressure === 1) && root.powered
     }
     Sheet {
         objectName: "vac"
-        source: "AnnunciatorVac.png"
+        source: Qt.resolvedUrl("AnnunciatorVac.png")
         visible: (root.testing || vacLeft.visible || vacRight.visible) && root.powered
     }
     Sheet {
         id: vacLeft
         objectName: "vacLeft"
-        source: "AnnunciatorVacL.png"
+        source: Qt.resolvedUrl("AnnunciatorVacL.png")
         visible: (root.testing || root.vacuum1 < root.lowVacuum) && root.powered
     }
     Sheet {
         id: vacRight
         objectName: "vacRight"
-        source: "AnnunciatorVacR.png"
+        source: Qt.resolvedUrl("AnnunciatorVacR.png")
         visible: (root.testing || root.vacuum2 < root.lowVacuum) && root.powered
     }
     Sheet {
         objectName: "volts"
-        source: "AnnunciatorVolts.png"
+        source: Qt.resolvedUrl("AnnunciatorVolts.png")
         visible: (root.testing || root.lowVoltWarn === 1) && root.powered
     }
 }

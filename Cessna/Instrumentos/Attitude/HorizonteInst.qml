@@ -34,14 +34,14 @@ Item {
             LayerImage {
                 objectName: "background"
                 turns: true
-                source: "horizonteBg.png"
+                source: Qt.resolvedUrl("horizonteBg.png")
                 width: 210
                 height: 210
             }
             LayerImage {
                 objectName: "ladder"
                 turns: true
-                source: "attitude_horizon.png"
+                source: Qt.resolvedUrl("attitude_horizon.png")
                 width: 210
                 height: 210
                 transform: Translate { y: horizon.pitchOffset }
@@ -49,7 +49,7 @@ Item {
             LayerImage {
                 objectName: "bankRing"
                 turns: true
-                source: "attroll.png"
+                source: Qt.resolvedUrl("attroll.png")
                 width: 210
                 height: 210
             }
@@ -57,7 +57,7 @@ Item {
     }
     LayerImage {
         objectName: "mask"
-        source: "attitude.png"
+        source: Qt.resolvedUrl("attitude.png")
         width: 210
         height: 210
     }

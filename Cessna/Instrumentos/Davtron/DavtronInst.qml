@@ -34,7 +34,7 @@ Item {
 
     LayerImage {
         objectName: "face"
-        source: "AMtronon.png"
+        source: Qt.resolvedUrl("AMtronon.png")
         width: 210
         height: 210
     }

@@ -17,7 +17,7 @@ Item {
 
     LayerImage {
         objectName: "face"
-        source: "DualFuel.png"
+        source: Qt.resolvedUrl("DualFuel.png")
         width: 210
         height: 210
     }
@@ -49,7 +49,7 @@ Item {
     }
     LayerImage {
         objectName: "cover"
-        source: "DualFuelCover.png"
+        source: Qt.resolvedUrl("DualFuelCover.png")
         width: 210
         height: 210
     }

@@ -1,4 +1,4 @@
 # Two-tank fuel quantity gauge of the Cessna panel.
 radod_mount(
-    ARTWORK Cutouts.js DualFuel.png DualFuelNeedle.png DualFuelCover.png
+    ARTWORK DualFuel.1x.png DualFuelCover.1x.png Cutouts.js DualFuel.png DualFuelNeedle.png DualFuelCover.png
     ALSO_AT Cessna/instrumentos/DualFuel)

@@ -20,7 +20,7 @@ Item {
 
     LayerImage {
         objectName: "face"
-        source: "EGT.png"
+        source: Qt.resolvedUrl("EGT.png")
         width: 210
         height: 210
     }
@@ -52,7 +52,7 @@ Item {
     }
     LayerImage {
         objectName: "cover"
-        source: "EGTCover.png"
+        source: Qt.resolvedUrl("EGTCover.png")
         width: 210
         height: 210
     }

@@ -32,7 +32,7 @@ Item {
 
     LayerImage {
         objectName: "background"
-        source: "HSI_background.png"
+        source: Qt.resolvedUrl("HSI_background.png")
         width: 210
         height: 210
     }
@@ -132,7 +132,7 @@ Item {
     }
     LayerImage {
         objectName: "innerBezel"
-        source: "HSI_inner bezel.png"
+        source: Qt.resolvedUrl("HSI_inner bezel.png")
         y: 19
         width: 210
         height: 168
@@ -149,7 +149,7 @@ Item {
     }
     LayerImage {
         objectName: "bezel"
-        source: "HSI_Bezel ext.png"
+        source: Qt.resolvedUrl("HSI_Bezel ext.png")
         width: 210
         height: 210
     }

@@ -16,7 +16,7 @@ Item {
 
     LayerImage {
         objectName: "background"
-        source: "heading1.png"
+        source: Qt.resolvedUrl("heading1.png")
         width: 210
         height: 210
     }
@@ -30,7 +30,7 @@ Item {
     }
     LayerImage {
         objectName: "lubber"
-        source: "heading3.png"
+        source: Qt.resolvedUrl("heading3.png")
         width: 210
         height: 210
     }

@@ -12,7 +12,6 @@ Item {
     // (a plain name would be looked for beside this document).
     property url source
     property var cutouts: ({}) // the `rects` of the gauge folder's Cutouts.js
-    property bool turns: true  // false for a layer that stands still (see LayerImage)
     readonly property alias status: picture.status
 
     // Where the picture lies, in the units of the layer as drawn (the whole
@@ -21,7 +20,9 @@ Item {
                                || ({x: 0, y: 0, width: width, height: height, layerWidth: width,
                                     layerHeight: height})
 
-    LayerImage {
+    // At its file's own size: a cut-out layer turns or moves, and is resampled
+    // on every frame anyway.
+    Image {
         id: picture
         objectName: "picture"
 
@@ -33,6 +34,5 @@ Item {
         width: layer.cut.width * unitX
         height: layer.cut.height * unitY
         source: layer.source
-        turns: layer.turns
     }
 }

@@ -1,36 +1,33 @@
 import QtQuick
 import "qrc:/Classes/Raster.js" as Raster
 
-// A gauge layer's image. A layer that stands still is decoded at about the
-// resolution it is painted at, instead of the artwork's full resolution scaled
-// down again on every frame: the painted scale (the layer's own, that of every
-// item above it and the screen's pixel ratio) rounded up to a power of two and
-// at most the artwork's own. A gauge at its nominal size on an unzoomed panel
-// is then copied pixel for pixel, a zoomed one gets the full resolution and
-// stays crisp, and zooming with the wheel decodes the image again only when
-// the scale passes a power of two. A layer that turns or moves is resampled on
-// every frame whatever its resolution; it is decoded at the file's own size,
-// which it is drawn from no slower and which turns as it always has.
-// The layer must give its width and height.
-Image {
-    id: image
+// A whole gauge layer's picture. The artwork generator draws it at two pixels
+// a unit and, beside it (name.1x.png), at one. A layer that stands still and
+// is painted at its nominal size or smaller (the painted scale: the layer's
+// own, that of every item above it and the screen's pixel ratio) shows the
+// smaller file, pixel for pixel on an unzoomed panel, instead of scaling the
+// larger one down on every frame. A zoomed layer shows the larger file and
+// stays crisp; so does a layer that turns or moves, which is resampled on
+// every frame whatever its file and turns from the larger one as it always has.
+Item {
+    id: layer
 
+    // The picture, a file of the gauge's folder: Qt.resolvedUrl("face.png")
+    // (a plain name would be looked for beside this document).
+    property url source
     property bool turns: false
+    readonly property alias status: picture.status
+    readonly property alias sourceSize: picture.sourceSize
 
-    // The artwork generator draws the layers that stand still at two pixels
-    // per unit.
-    readonly property real drawnPixelsPerUnit: 2
-    // Below this, decoding finer is wasted on a gauge shrunk that far.
-    readonly property real coarsestPixelsPerUnit: 0.25
-    // A painted scale this little above a power of two is drawn from that
-    // power (rounding errors of a stored zoom, say, cost no resolution).
+    // A painted scale this little above 1 is still drawn from the smaller file
+    // (rounding errors of a stored zoom, say, cost no resolution).
     readonly property real scaleSlack: 1.02
+    readonly property real paintedScale: Raster.scaleOnScreen(layer) * Screen.devicePixelRatio
+    readonly property bool fromSmallerFile: !turns && paintedScale <= scaleSlack
 
-    readonly property real paintedScale: Raster.scaleOnScreen(image) * Screen.devicePixelRatio
-    readonly property real decodedPixelsPerUnit: Math.min(drawnPixelsPerUnit, Math.max(coarsestPixelsPerUnit,
-        Math.pow(2, Math.ceil(Math.log2(paintedScale / scaleSlack)))))
-
-    // 0 x 0: the file's own size.
-    sourceSize.width: turns ? 0 : Math.ceil(width * decodedPixelsPerUnit)
-    sourceSize.height: turns ? 0 : Math.ceil(height * decodedPixelsPerUnit)
+    Image {
+        id: picture
+        anchors.fill: parent
+        source: layer.fromSmallerFile ? String(layer.source).replace(/\.png$/, ".1x.png") : layer.source
+    }
 }

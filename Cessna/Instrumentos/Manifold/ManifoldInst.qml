@@ -13,7 +13,7 @@ Item {
 
     LayerImage {
         objectName: "face"
-        source: "manifoldback.png"
+        source: Qt.resolvedUrl("manifoldback.png")
         width: 210
         height: 210
     }

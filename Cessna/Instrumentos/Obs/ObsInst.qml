@@ -21,28 +21,28 @@ Item {
 
     LayerImage {
         objectName: "fromFlag"
-        source: "OBS2navfr.png"
+        source: Qt.resolvedUrl("OBS2navfr.png")
         width: 210
         height: 210
         visible: Scale.showFrom(obsInst.toFromNav)
     }
     LayerImage {
         objectName: "toFlag"
-        source: "OBS2navto.png"
+        source: Qt.resolvedUrl("OBS2navto.png")
         width: 210
         height: 210
         visible: Scale.showTo(obsInst.toFromNav)
     }
     LayerImage {
         objectName: "navFlag"
-        source: "OBS2navflag.png"
+        source: Qt.resolvedUrl("OBS2navflag.png")
         width: 210
         height: 210
         visible: Scale.showNavFlag(obsInst.toFromNav, obsInst.nav2sig)
     }
     LayerImage {
         objectName: "face"
-        source: "VORwBG.png"
+        source: Qt.resolvedUrl("VORwBG.png")
         width: 210
         height: 210
     }
@@ -71,7 +71,7 @@ Item {
     }
     LayerImage {
         objectName: "cover"
-        source: "OBScover.png"
+        source: Qt.resolvedUrl("OBScover.png")
         width: 210
         height: 210
     }

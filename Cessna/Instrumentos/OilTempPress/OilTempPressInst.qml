@@ -17,7 +17,7 @@ Item {
 
     LayerImage {
         objectName: "face"
-        source: "OilPressTempFace.png"
+        source: Qt.resolvedUrl("OilPressTempFace.png")
         width: 210
         height: 210
     }
@@ -49,7 +49,7 @@ Item {
     }
     LayerImage {
         objectName: "cover"
-        source: "OilPressTempCover.png"
+        source: Qt.resolvedUrl("OilPressTempCover.png")
         width: 210
         height: 210
     }

@@ -13,7 +13,7 @@ Item {
 
     LayerImage {
         objectName: "face"
-        source: "RPM.png"
+        source: Qt.resolvedUrl("RPM.png")
         width: 210
         height: 210
     }

@@ -1,4 +1,4 @@
 # Tachometer of the Cessna panel.
 radod_mount(
-    ARTWORK Cutouts.js RPM.png needle.png
+    ARTWORK RPM.1x.png Cutouts.js RPM.png needle.png
     ALSO_AT Cessna/instrumentos/Rpm)

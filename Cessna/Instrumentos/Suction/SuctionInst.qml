@@ -13,7 +13,7 @@ Item {
 
     LayerImage {
         objectName: "face"
-        source: "VacGauge.png"
+        source: Qt.resolvedUrl("VacGauge.png")
         width: 210
         height: 210
     }

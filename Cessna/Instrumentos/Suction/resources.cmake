@@ -1,4 +1,4 @@
 # Suction gauge of the stand-by panel.
 radod_mount(
-    ARTWORK Cutouts.js VacGauge.png VacNeedle.png
+    ARTWORK VacGauge.1x.png Cutouts.js VacGauge.png VacNeedle.png
     ALSO_AT Cessna/StandBy/instrumentos/Suction)

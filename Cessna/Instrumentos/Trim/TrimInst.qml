@@ -19,7 +19,7 @@ Item {
 
     LayerImage {
         objectName: "panel"
-        source: "trimcover.png"
+        source: Qt.resolvedUrl("trimcover.png")
         width: 86
         height: 182
     }

@@ -1,5 +1,5 @@
 # Trim and flap indicator of the Cessna and stand-by panels.
 radod_mount(
-    ARTWORK trimcover.png trimindicator.png
+    ARTWORK trimcover.1x.png trimcover.png trimindicator.png
     EXTRA fonts/DSEG14Classic-Regular.ttf=digital-7.ttf
     ALSO_AT Cessna/instrumentos/Trim Cessna/StandBy/instrumentos/Trim)

@@ -22,7 +22,7 @@ Item {
 
     LayerImage {
         objectName: "face"
-        source: "turnslip.png"
+        source: Qt.resolvedUrl("turnslip.png")
         width: 210
         height: 210
     }
@@ -43,7 +43,6 @@ Item {
         objectName: "flag"
         source: Qt.resolvedUrl("turnslipflag.png")
         cutouts: Cutouts.rects
-        turns: false
         width: 210
         height: 210
     }
@@ -57,7 +56,7 @@ Item {
     }
     LayerImage {
         objectName: "tubeGlass"
-        source: "TurnSlipBubble.png"
+        source: Qt.resolvedUrl("TurnSlipBubble.png")
         width: 210
         height: 210
     }

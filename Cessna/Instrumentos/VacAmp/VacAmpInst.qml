@@ -17,7 +17,7 @@ Item {
 
     LayerImage {
         objectName: "face"
-        source: "VacAmp.png"
+        source: Qt.resolvedUrl("VacAmp.png")
         width: 210
         height: 210
     }
@@ -49,7 +49,7 @@ Item {
     }
     LayerImage {
         objectName: "cover"
-        source: "VacAmpCover.png"
+        source: Qt.resolvedUrl("VacAmpCover.png")
         width: 210
         height: 210
     }

@@ -1,4 +1,4 @@
 # Suction and ammeter gauge of the Cessna panel.
 radod_mount(
-    ARTWORK Cutouts.js VacAmp.png VacAmpNeedle.png VacAmpCover.png
+    ARTWORK VacAmp.1x.png VacAmpCover.1x.png Cutouts.js VacAmp.png VacAmpNeedle.png VacAmpCover.png
     ALSO_AT Cessna/instrumentos/VacAmp)

@@ -15,14 +15,14 @@ Item {
 
     LayerImage {
         objectName: "face"
-        source: "verticalSpeedBack.png"
+        source: Qt.resolvedUrl("verticalSpeedBack.png")
         width: 210
         height: 210
     }
     LayerImage {
         objectName: "needle"
         turns: true
-        source: "needle.png"
+        source: Qt.resolvedUrl("needle.png")
         x: 98
         y: 15
         width: 15

@@ -24,41 +24,41 @@ Item {
 
     LayerImage {
         objectName: "gsFlagOff"
-        source: "vorOBSgsflagoff.png"
+        source: Qt.resolvedUrl("vorOBSgsflagoff.png")
         width: 210
         height: 210
     }
     LayerImage {
         objectName: "gsFlag"
-        source: "vorOBSgsflag.png"
+        source: Qt.resolvedUrl("vorOBSgsflag.png")
         width: 210
         height: 210
         visible: Scale.showGlideFlag(vor.glideslope)
     }
     LayerImage {
         objectName: "navFlag"
-        source: "vorOBSnavflag.png"
+        source: Qt.resolvedUrl("vorOBSnavflag.png")
         width: 210
         height: 210
         visible: Scale.showNavFlag(vor.tofromnav)
     }
     LayerImage {
         objectName: "fromFlag"
-        source: "vorOBSnavfr.png"
+        source: Qt.resolvedUrl("vorOBSnavfr.png")
         width: 210
         height: 210
         visible: Scale.showFrom(vor.tofromnav)
     }
     LayerImage {
         objectName: "toFlag"
-        source: "vorOBSnavto.png"
+        source: Qt.resolvedUrl("vorOBSnavto.png")
         width: 210
         height: 210
         visible: Scale.showTo(vor.tofromnav)
     }
     LayerImage {
         objectName: "face"
-        source: "vorVORILS.png"
+        source: Qt.resolvedUrl("vorVORILS.png")
         width: 210
         height: 210
     }
@@ -104,7 +104,7 @@ Item {
     }
     LayerImage {
         objectName: "cover"
-        source: "vorOBScover.png"
+        source: Qt.resolvedUrl("vorOBScover.png")
         width: 210
         height: 210
     }
