@@ -1,10 +1,12 @@
 #include "filefollower.h"
 
 #include "exchangedirectory.h"
+#include "fileclass.h"
 #include "logging.h"
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPointer>
 #include <QSet>
@@ -111,6 +113,18 @@ FileFollower::Stamp FileFollower::stampOf(const QString &realPath)
     stamp.size = info.size();
     stamp.modified = info.lastModified().toMSecsSinceEpoch();
     stamp.changed = info.metadataChangeTime().toMSecsSinceEpoch();
+    // A file system that keeps whole seconds (sshfs, some SMB servers) does
+    // not tell writes within one second apart by their times: while the time
+    // is that recent (give or take the clocks of two machines), the content
+    // is compared too.
+    constexpr qint64 kRecentMs = 10000;
+    if (stamp.modified % 1000 == 0 && stamp.size <= FileClass::kMaxFileSize
+        && qAbs(QDateTime::currentMSecsSinceEpoch() - stamp.modified) < kRecentMs) {
+        QFile file(realPath);
+        QString error;
+        if (FileClass::openRegularFile(file, QIODevice::ReadOnly, &error))
+            stamp.content = qHash(file.readAll());
+    }
     return stamp;
 }
 
@@ -157,13 +171,27 @@ void FileFollower::onFolderNotified()
     if (!m_notificationsHeard)
         return;
     const QStringList watched = m_fileWatcher.files();
-    QStringList appeared;
+    QStringList changed;
     for (auto it = m_followed.begin(); it != m_followed.end(); ++it) {
-        if (!it->folder && !watched.contains(it->real) && arm(it.key(), it.value()))
-            appeared.append(it.key());
+        Followed &f = it.value();
+        if (f.folder)
+            continue;
+        if (!watched.contains(f.real)) {
+            if (arm(it.key(), f))
+                changed.append(it.key()); // appeared
+            continue;
+        }
+        // A watch can outlive its file: a file renamed away, or another
+        // renamed over it, leaves a watch on what is no longer there. A file
+        // that is not as last reported is watched afresh.
+        if (stampOf(ExchangeDirectory::resolve(it.key())) != f.stamp) {
+            m_fileWatcher.removePath(f.real);
+            arm(it.key(), f);
+            changed.append(it.key());
+        }
     }
     updateFolderWatch();
-    emitChanged(appeared);
+    emitChanged(changed);
 }
 
 bool FileFollower::arm(const QString &literalPath, Followed &file)

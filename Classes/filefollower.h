@@ -28,7 +28,8 @@
 // remote drive) the system's notifications do not tell what other machines
 // write. There every followed file is also looked at every kNetworkPollMs
 // (fast enough for a bridge writing 60 times a second): a change of its
-// size, modification or status-change time, or of whether it exists, is
+// size, modification or status-change time, or of whether it exists (and,
+// on file systems that keep whole seconds, of its recent content), is
 // reported like a notification, and a followed folder that comes or goes is
 // noticed the same way. Nothing is reported twice for one change, whichever
 // way it is noticed first. RADOD_POLL_MS sets the period and turns polling
@@ -71,16 +72,19 @@ signals:
     void folderWatched(const QString &literalPath, bool ok);
 
 private:
-    // What polling compares: a file's existence, size and times (ms).
+    // What polling compares: a file's existence, size and times (ms), and
+    // where times are too coarse to tell writes apart, its content.
     struct Stamp
     {
         bool exists = false;
         qint64 size = -1;
         qint64 modified = 0;
         qint64 changed = 0;
+        size_t content = 0;
         bool operator==(const Stamp &o) const
         {
-            return exists == o.exists && size == o.size && modified == o.modified && changed == o.changed;
+            return exists == o.exists && size == o.size && modified == o.modified && changed == o.changed
+                    && content == o.content;
         }
         bool operator!=(const Stamp &o) const { return !(*this == o); }
     };

@@ -27,28 +27,41 @@ void ViewManager::setPosition(int x, int y)
         m_window->move(x, y);
 }
 
+namespace {
+
+// A window is never made larger than this a side, whatever a layout string
+// says: a size from a damaged file would otherwise be drawn whole, every
+// frame, and hold the suite (two 4K screens side by side are 7680 wide).
+constexpr int kLargestWindowSide = 8192;
+int bounded(int extent)
+{
+    return qBound(0, extent, kLargestWindowSide);
+}
+
+} // namespace
+
 void ViewManager::setSize(int width, int height)
 {
     if (m_window)
-        m_window->resize(width, height);
+        m_window->resize(bounded(width), bounded(height));
 }
 
 void ViewManager::setFixedSize(int width, int height)
 {
     if (m_window)
-        m_window->setFixedSize(width, height);
+        m_window->setFixedSize(bounded(width), bounded(height));
 }
 
 void ViewManager::setMaximumSize(int width, int height)
 {
     if (m_window)
-        m_window->setMaximumSize(width, height);
+        m_window->setMaximumSize(bounded(width), bounded(height));
 }
 
 void ViewManager::setMinimumSize(int width, int height)
 {
     if (m_window)
-        m_window->setMinimumSize(width, height);
+        m_window->setMinimumSize(bounded(width), bounded(height));
 }
 
 void ViewManager::saveWindowGeometry()

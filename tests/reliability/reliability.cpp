@@ -38,6 +38,7 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QThread>
 #include <QTimer>
 
 #include <csignal>
@@ -480,7 +481,9 @@ public:
             if (i > 0 && i % canaryEvery == 0)
                 canary(m_files.at((i / canaryEvery) % m_files.size()));
             hostileInput();
-            pause(2);
+            // A moment for the suite to take it (and the files a moment apart).
+            QThread::msleep(1);
+            QCoreApplication::processEvents();
             if (!m_suite->running())
                 crashed();
             if (i > 0 && i % 10000 == 0)
@@ -618,6 +621,7 @@ private:
                 && !bytes->trimmed().isEmpty())
                 kept.append(name);
         }
+        const qsizetype from = m_suite->mark();
         QDir(m_ws.exchange()).removeRecursively();
         pause(m_hostile->pick(300));
         QDir().mkpath(m_ws.exchange());
@@ -633,7 +637,14 @@ private:
         }, 15000);
         if (!missing.isEmpty()) {
             ++m_lostLayouts;
-            note(QStringLiteral("not written back after the folder came back: ") + missing.join(QLatin1String(", ")));
+            QString restored;
+            m_suite->loggedSince(from, [&restored](const QByteArray &line) {
+                if (line.contains("regravados"))
+                    restored += QString::fromUtf8(line);
+                return false;
+            });
+            note(QStringLiteral("not written back after the folder came back: %1 (%2)")
+                         .arg(missing.join(QLatin1String(", ")), restored));
         }
     }
 
@@ -747,7 +758,12 @@ public:
         int litter = 0;
         for (int i = 0; i < m_kills; ++i) {
             const int variant = i % 4;
+            // A file missing now may still be missing after the kill.
             QSet<QString> mayBeMissing;
+            for (const QString &name : kStartupLayouts + kLockFiles) {
+                if (!QFileInfo::exists(m_ws.real(name)))
+                    mayBeMissing.insert(name);
+            }
             if (variant == 0) {
                 // A first start: every file is written with its default.
                 for (const QString &name : kStartupLayouts + kLockFiles) {

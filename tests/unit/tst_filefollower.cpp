@@ -79,6 +79,8 @@ void TestFileFollower::changesOfAnExistingFile_data()
     QTest::newRow("rewritten in place") << "in place";
     QTest::newRow("replaced by a file renamed over it") << "replace";
     QTest::newRow("deleted and written again") << "delete";
+    QTest::newRow("renamed away and written again") << "rename away";
+    QTest::newRow("a link in its place, then a file") << "link";
 }
 
 void TestFileFollower::changesOfAnExistingFile()
@@ -97,11 +99,30 @@ void TestFileFollower::changesOfAnExistingFile()
             QVERIFY(m_ex->writeInPlace(kName, text));
         } else if (how == QLatin1String("replace")) {
             QVERIFY(m_ex->replace(kName, text));
-        } else {
+        } else if (how == QLatin1String("delete")) {
             QVERIFY(m_ex->remove(kName));
             QTRY_VERIFY_WITH_TIMEOUT(reports() > before, kTimeout); // the removal is a change too
             QVERIFY(m_ex->writeInPlace(kName, text));
             QTRY_VERIFY_WITH_TIMEOUT(reports() > before + 1, kTimeout);
+        } else {
+            // What stands there in between takes the watch along, or holds
+            // it on another file: the file written after is watched anew.
+            const QString other = m_ex->real(QStringLiteral("other.txt"));
+            QFile::remove(other);
+            if (how == QLatin1String("rename away")) {
+                QVERIFY(QFile::rename(m_ex->real(kName), other));
+            } else {
+#ifdef Q_OS_WIN
+                QSKIP("Symbolic links need privileges on Windows.");
+#endif
+                QVERIFY(m_ex->writeInPlace(QStringLiteral("other.txt"), "other"));
+                QVERIFY(m_ex->remove(kName));
+                QVERIFY(QFile::link(other, m_ex->real(kName)));
+                QTest::qWait(100);
+                QVERIFY(m_ex->remove(kName));
+            }
+            QTRY_VERIFY_WITH_TIMEOUT(reports() > before, kTimeout);
+            QVERIFY(m_ex->writeInPlace(kName, text));
         }
         QTRY_VERIFY_WITH_TIMEOUT(reports() > before, kTimeout);
         // The report is not merely of the folder: the new file is watched.
