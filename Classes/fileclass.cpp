@@ -213,6 +213,11 @@ QString FileClass::readConfigFromFile(const QString &filePath, const QString &de
 
 bool FileClass::write(const QString &content, const QString &filePath)
 {
+    return writeUnless(content, filePath, {});
+}
+
+bool FileClass::writeUnless(const QString &content, const QString &filePath, const std::function<bool()> &changed)
+{
     const QString real = ExchangeDirectory::resolve(filePath);
     const QFileInfo info(real);
     const QString failed = QStringLiteral("Falhou ao abrir o arquivo para escrita:");
@@ -241,7 +246,18 @@ bool FileClass::write(const QString &content, const QString &filePath)
         return false;
     }
     const QByteArray bytes = content.toUtf8();
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
+    if (file.write(bytes) != bytes.size()) {
+        reportFailure(failed, real, file.errorString());
+        file.cancelWriting();
+        return false;
+    }
+    // Looked at again at the last moment, just before the new file takes
+    // the old one's place.
+    if (changed && changed()) {
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
         reportFailure(failed, real, file.errorString());
         file.cancelWriting();
         return false;
@@ -257,18 +273,22 @@ void FileClass::writeFile(const QString &content, const QString &filePath)
 
 bool FileClass::writeFileIfUnchanged(const QString &content, const QString &filePath, const QString &expected)
 {
-    QString current;
-    QString error;
-    const ReadResult result = readAll(filePath, {}, &current, &error);
-    if (result == ReadResult::Oversized)
-        return false; // not what was read: that was never passed on
-    if (result == ReadResult::Unreadable && QFileInfo::exists(ExchangeDirectory::resolve(filePath)))
-        return false; // something unreadable stands there now
-    if (current != expected && asTextRead(current) != expected) {
+    const auto changed = [this, &filePath, &expected] {
+        QString current;
+        QString error;
+        const ReadResult result = readAll(filePath, {}, &current, &error);
+        if (result == ReadResult::Oversized)
+            return true; // not what was read: that was never passed on
+        if (result == ReadResult::Unreadable && QFileInfo::exists(ExchangeDirectory::resolve(filePath)))
+            return true; // something unreadable stands there now
+        if (current == expected || asTextRead(current) == expected)
+            return false;
         qCDebug(lcFiles) << "Arquivo mudou desde a leitura, não sobrescrito:" << filePath;
-        return false;
-    }
-    return write(content, filePath);
+        return true;
+    };
+    // Before the write, and once more just before it replaces the file:
+    // another writer's file can land at any moment.
+    return !changed() && writeUnless(content, filePath, changed);
 }
 
 void FileClass::deleteFile(const QString &filePath)

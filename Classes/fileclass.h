@@ -5,6 +5,7 @@
 #include <QSet>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 // The one gateway through which documents, start-up, the instrument manager and
@@ -98,6 +99,10 @@ private:
     // True when the open `file` (at `realPath`) is larger than kMaxFileSize; says so once
     // (per path, until it is within the limit again).
     bool refuseOversized(const QFile &file, const QString &realPath);
+
+    // The write, given up (without a word) when `changed` says so just
+    // before the new content takes the file's place.
+    bool writeUnless(const QString &content, const QString &filePath, const std::function<bool()> &changed);
 
     // Logs that `realPath` could not be written or created, unless that was
     // already said (of it, or of its folder) since it was last written.
