@@ -6,7 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QTemporaryFile>
 #include <QTextStream>
 
 #include <filesystem>
@@ -238,30 +238,39 @@ bool FileClass::writeUnless(const QString &content, const QString &filePath, con
                                                  : QStringLiteral("Permission denied"));
         return false;
     }
-    // Written to a temporary file beside the target, which then replaces it.
-    QSaveFile file(real);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Written to a temporary file beside the target, made durable, looked at
+    // once more (the last moment another writer's file can be respected) and
+    // then renamed over the target: readers see the old file or the new one,
+    // never a part of either.
+    QTemporaryFile file(real + QStringLiteral(".XXXXXX"));
+    if (!file.open()) {
         reportFailure(failed, real, file.errorString());
         return false;
     }
     const QByteArray bytes = content.toUtf8();
-    if (file.write(bytes) != bytes.size()) {
+    const bool written = file.write(bytes) == bytes.size() && file.flush();
+#ifdef Q_OS_UNIX
+    const bool durable = written && ::fsync(file.handle()) == 0;
+#else
+    const bool durable = written;
+#endif
+    if (!durable) {
         reportFailure(failed, real, file.errorString());
-        file.cancelWriting();
         return false;
     }
-    // Looked at again at the last moment, just before the new file takes
-    // the old one's place.
-    if (changed && changed()) {
-        file.cancelWriting();
+    file.setPermissions(info.exists() ? info.permissions()
+                                      : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    file.close();
+    if (changed && changed())
+        return false; // the temporary file goes with `file`
+    std::error_code error;
+    std::filesystem::rename(QFileInfo(file.fileName()).filesystemAbsoluteFilePath(), info.filesystemAbsoluteFilePath(),
+                            error);
+    if (error) {
+        reportFailure(failed, real, QString::fromLocal8Bit(error.message()));
         return false;
     }
-    if (!file.commit()) {
-        reportFailure(failed, real, file.errorString());
-        file.cancelWriting();
-        return false;
-    }
+    file.setAutoRemove(false);
     clearFailure(real);
     return true;
 }
