@@ -10,7 +10,7 @@ EngineDial {
     property real cht: 0            // cylinder-head temperature, deg C
     property real egt: 0            // exhaust-gas temperature, deg C
 
-    backdrop: "temp_backdrop.png"
+    backdrop: Qt.resolvedUrl("temp_backdrop.png")
 
     EngineNeedle {
         objectName: "chtNeedle"

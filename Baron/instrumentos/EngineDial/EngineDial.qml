@@ -1,4 +1,5 @@
 import QtQuick
+import "qrc:/Cessna/Instrumentos/Layers"
 
 // Round engine dial of the Baron: the gauge's backdrop, the needles the gauge
 // declares in it, and the centre cap over the needles' roots. Mounted in each
@@ -8,7 +9,7 @@ Item {
     width: 210
     height: 210
 
-    property url backdrop
+    property url backdrop      // Qt.resolvedUrl("name.png") of the gauge's folder
     property url cap: "engine_center.png"
     // The gauge's needles are its own children, drawn between the backdrop
     // (below every child) and the cap (above every child); a panel's handle
@@ -16,7 +17,9 @@ Item {
     readonly property real backdropZ: -1
     readonly property real capZ: 1
 
-    Image {
+    // Drawn from the backdrop's one-pixel-a-unit file when the dial is not
+    // zoomed (see LayerImage).
+    LayerImage {
         objectName: "face"
         z: dial.backdropZ
         source: dial.backdrop

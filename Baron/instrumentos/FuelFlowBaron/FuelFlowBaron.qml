@@ -13,7 +13,7 @@ EngineDial {
         return Scale.convertKgSecToGalHr(kgPerSecond)
     }
 
-    backdrop: "fuel_flow_backdrop.png"
+    backdrop: Qt.resolvedUrl("fuel_flow_backdrop.png")
 
     EngineNeedle {
         objectName: "needle"

@@ -8,7 +8,7 @@ EngineDial {
 
     property real value: 0          // suction, inches of mercury
 
-    backdrop: "instrument_air_backdrop.png"
+    backdrop: Qt.resolvedUrl("instrument_air_backdrop.png")
     cap: "center.png"
 
     EngineNeedle {

@@ -2,7 +2,7 @@
 # folder the Baron panel imports it from. It is an engine dial with a longer
 # needle and a cap of its own.
 radod_mount(
-    ARTWORK instrument_air_backdrop.png neddle.png center.png
+    ARTWORK instrument_air_backdrop.png instrument_air_backdrop.1x.png neddle.png center.png
     ALSO_AT Baron/instrumentos/InstrumenteAir)
 foreach(_doc EngineDial.qml EngineNeedle.qml)
     radod_resource(Baron/instrumentos/EngineDial/${_doc}

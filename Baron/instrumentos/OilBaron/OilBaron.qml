@@ -10,7 +10,7 @@ EngineDial {
     property real temp: 0           // oil temperature, deg C
     property real press: 0          // oil pressure, psi
 
-    backdrop: "oil_backdrop.png"
+    backdrop: Qt.resolvedUrl("oil_backdrop.png")
 
     EngineNeedle {
         objectName: "tempNeedle"

@@ -7,7 +7,7 @@ EngineDial {
 
     property real value: 0          // manifold pressure, inches of mercury
 
-    backdrop: "man_press_backdrop.png"
+    backdrop: Qt.resolvedUrl("man_press_backdrop.png")
 
     EngineNeedle {
         objectName: "needle"

@@ -1,2 +1,2 @@
 # Manifold pressure of each Baron engine.
-radod_mount(ARTWORK man_press_backdrop.png)
+radod_mount(ARTWORK man_press_backdrop.png man_press_backdrop.1x.png)

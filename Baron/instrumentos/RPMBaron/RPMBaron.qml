@@ -7,7 +7,7 @@ EngineDial {
 
     property real value: 0          // engine speed, rpm
 
-    backdrop: "rpm_backdrop.png"
+    backdrop: Qt.resolvedUrl("rpm_backdrop.png")
 
     EngineNeedle {
         objectName: "needle"
