@@ -202,6 +202,11 @@ bool InstrumentManager::goneWithFolder(const QString &literalPath)
 
 void InstrumentManager::keep(const QString &literalPath, const QString &text)
 {
+    // A file found missing is not an empty layout: its removal may be read
+    // only after its folder was deleted and made again, before the folder's
+    // return is seen. What was kept last stays, to be written back.
+    if (text.isEmpty() && !QFileInfo::exists(ExchangeDirectory::resolve(literalPath)))
+        return;
     if (m_configMap.contains(literalPath) || m_lockFiles.contains(literalPath)
         || valuePropertyFor(literalPath) == QLatin1String("speedsRefValues"))
         m_kept.insert(literalPath, text);

@@ -98,6 +98,7 @@ private slots:
     void folderCreatedByAnotherProgramIsWatched();
     void folderDeletedWhileRunningIsWrittenBack_data();
     void folderDeletedWhileRunningIsWrittenBack();
+    void layoutSeenMissingIsStillWrittenBack();
     void destroyedRecipientsAreSkipped();
     void badInputIsPushedWithoutHarm_data();
     void badInputIsPushedWithoutHarm();
@@ -487,6 +488,26 @@ void TestInstrumentManager::folderDeletedWhileRunningIsWrittenBack()
     // ...and followed again.
     QVERIFY(m_ex->writeInPlace(QStringLiteral("configStandBy.txt"), "standby,later"));
     QTRY_COMPARE_WITH_TIMEOUT(prop("StandBy", "configStringStandBy"), QStringLiteral("standby,later"), kTimeout);
+}
+
+// A layout file found missing in a folder that is there (its removal handled
+// only after the folder was made again, or removed alone) is not an empty
+// layout: what the documents were given last is what comes back with the folder.
+void TestInstrumentManager::layoutSeenMissingIsStillWrittenBack()
+{
+    startSuite();
+    QVERIFY(m_ex->replace(QStringLiteral("configCaravan.txt"), "caravan,arranged"));
+    QVERIFY(m_ex->replace(QStringLiteral("lock.txt"), "1"));
+    QTRY_COMPARE_WITH_TIMEOUT(prop("Caravan", "configStringCaravan"), QStringLiteral("caravan,arranged"), kTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(prop("Cessna", "lock"), QStringLiteral("1"), kTimeout);
+    QVERIFY(m_ex->remove(QStringLiteral("configCaravan.txt")));
+    QVERIFY(m_ex->remove(QStringLiteral("lock.txt")));
+    QTest::qWait(3 * InstrumentManager::kRewriteGraceMs);
+
+    QVERIFY(QDir(m_ex->root()).removeRecursively());
+    QVERIFY(QDir().mkpath(m_ex->root()));
+    QTRY_COMPARE_WITH_TIMEOUT(m_ex->bytes(QStringLiteral("configCaravan.txt")), QByteArray("caravan,arranged"), kTimeout);
+    QCOMPARE(m_ex->bytes(QStringLiteral("lock.txt")), QByteArray("1"));
 }
 
 void TestInstrumentManager::destroyedRecipientsAreSkipped()
