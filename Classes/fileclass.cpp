@@ -62,16 +62,19 @@ FileClass::ReadResult FileClass::readAll(const QString &literalPath, QIODevice::
     QFile file(realPath);
     if (!openRegularFile(file, QIODevice::ReadOnly | mode, error))
         return ReadResult::Unreadable;
-    if (refuseOversized(file, realPath))
+    if (refuseOversized(file.size(), realPath))
         return ReadResult::Oversized;
-    QTextStream in(&file); // UTF-8; a byte-order mark is honoured and dropped
+    // Never more than the limit, even from a file that grows while it is read.
+    const QByteArray bytes = file.read(kMaxFileSize + 1);
+    if (refuseOversized(bytes.size(), realPath))
+        return ReadResult::Oversized;
+    QTextStream in(bytes); // UTF-8; a byte-order mark is honoured and dropped
     *content = in.readAll();
     return ReadResult::Read;
 }
 
-bool FileClass::refuseOversized(const QFile &file, const QString &real)
+bool FileClass::refuseOversized(qint64 size, const QString &real)
 {
-    const qint64 size = file.size();
     if (size <= kMaxFileSize) {
         m_oversized.remove(real);
         return false;
@@ -91,6 +94,14 @@ bool FileClass::openRegularFile(QFile &file, QIODevice::OpenMode mode, QString *
         *error = kOutside;
         return false;
     }
+    // A link inside the folder is opened as the file it led to when it was
+    // looked at, never followed at the open: a link swapped in meanwhile,
+    // wherever it leads, is refused.
+    const QString openPath = info.isSymLink() ? info.canonicalFilePath() : file.fileName();
+    if (openPath.isEmpty() || !staysInside(openPath)) {
+        *error = kOutside;
+        return false;
+    }
     if (info.isDir()) {
         *error = QStringLiteral("Is a directory");
         return false;
@@ -103,14 +114,14 @@ bool FileClass::openRegularFile(QFile &file, QIODevice::OpenMode mode, QString *
     // Opened without waiting, and looked at once open: a pipe or device put
     // there after the checks above is refused instead of blocking the suite,
     // and a link put in place of a file is not followed.
-    int flags = O_CLOEXEC | O_NONBLOCK | (info.isSymLink() ? 0 : O_NOFOLLOW);
+    int flags = O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW;
     if ((mode & QIODevice::ReadWrite) == QIODevice::ReadWrite)
         flags |= O_RDWR | O_CREAT;
     else if (mode & QIODevice::WriteOnly)
         flags |= O_WRONLY | O_CREAT;
     else
         flags |= O_RDONLY;
-    const int fd = ::open(QFile::encodeName(file.fileName()).constData(), flags, 0666);
+    const int fd = ::open(QFile::encodeName(openPath).constData(), flags, 0666);
     if (fd < 0) {
         *error = QString::fromLocal8Bit(std::strerror(errno));
         return false;
@@ -133,6 +144,7 @@ bool FileClass::openRegularFile(QFile &file, QIODevice::OpenMode mode, QString *
         return false;
     }
 #else
+    file.setFileName(openPath);
     if (!file.open(mode)) {
         *error = file.errorString();
         return false;

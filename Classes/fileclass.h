@@ -96,9 +96,9 @@ private:
     // Reads a whole file (a real path) as text, unless it cannot be opened as
     // a file or is too large.
     ReadResult readAll(const QString &literalPath, QIODevice::OpenMode mode, QString *content, QString *error);
-    // True when the open `file` (at `realPath`) is larger than kMaxFileSize; says so once
+    // True when `size` (of the file at `realPath`) is larger than kMaxFileSize; says so once
     // (per path, until it is within the limit again).
-    bool refuseOversized(const QFile &file, const QString &realPath);
+    bool refuseOversized(qint64 size, const QString &realPath);
 
     // The write, given up (without a word) when `changed` says so just
     // before the new content takes the file's place.

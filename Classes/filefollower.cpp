@@ -123,7 +123,7 @@ FileFollower::Stamp FileFollower::stampOf(const QString &realPath)
         QFile file(realPath);
         QString error;
         if (FileClass::openRegularFile(file, QIODevice::ReadOnly, &error))
-            stamp.content = qHash(file.readAll());
+            stamp.content = qHash(file.read(FileClass::kMaxFileSize + 1));
     }
     return stamp;
 }

@@ -39,7 +39,7 @@ void G1000CommandManager::onCommandFileChanged(const QString &path)
         return;
     }
     m_oversizedSaid = false;
-    const QByteArray raw = file.readAll();
+    const QByteArray raw = file.read(FileClass::kMaxFileSize + 1); // bounded: it may grow meanwhile
     file.close();
     const QString command = QString::fromUtf8(raw).trimmed();
 
@@ -63,7 +63,7 @@ void G1000CommandManager::onCommandFileChanged(const QString &path)
     if (!raw.isEmpty()) {
         emptyIf(real, [&raw](QFile &f) {
             // What a writer may have put there since is its next command.
-            return f.size() == raw.size() && f.readAll() == raw;
+            return f.size() == raw.size() && f.read(raw.size() + 1) == raw;
         });
     }
 }

@@ -697,12 +697,19 @@ private:
             }, 15000);
         } else {
             QByteArray text;
-            if (file.name == QLatin1String("lock.txt"))
-                text = "0" + QByteArray(2 + ++m_counter % 200, ' ');
-            else if (!file.layout.isEmpty())
+            if (file.name == QLatin1String("lock.txt")) {
+                // Told apart by its length in the push log, and a lock text the
+                // documents already hold is not set again: never the last one's.
+                int padding = 2 + ++m_counter % 200;
+                if (padding == m_lastLockPadding)
+                    padding = 2 + (padding - 1) % 200;
+                m_lastLockPadding = padding;
+                text = "0" + QByteArray(padding, ' ');
+            } else if (!file.layout.isEmpty()) {
                 text = fresh(file.layout.toUtf8(), ',', 0);
-            else
+            } else {
                 text = fresh("0", ';', 100 + m_hostile->pick(3000));
+            }
             m_ws.replace(file.name, text);
             arrived = waitUntil([&] { return pushedSince(from, file, text); }, 15000);
         }
@@ -729,6 +736,7 @@ private:
     QList<FuzzFile> m_files;
     std::deque<QString> m_recent;
     int m_counter = 0;
+    int m_lastLockPadding = 0;
     int m_canaries = 0;
     int m_crashes = 0;
     int m_hangs = 0;
