@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
@@ -17,11 +18,92 @@
 #include <qt_windows.h>
 #endif
 
+// Looks at the followed paths, on the polling thread, and tells the follower
+// what changed since it last looked.
+class FilePoller : public QObject
+{
+public:
+    explicit FilePoller(FileFollower *follower) : m_follower(follower), m_timer(new QTimer(this))
+    {
+        m_timer->setTimerType(Qt::PreciseTimer);
+        connect(m_timer, &QTimer::timeout, this, &FilePoller::poll);
+        m_clock.start();
+    }
+
+    // Paths by their literal names; a period of 0 stops the looking.
+    void setPaths(const QStringList &files, const QStringList &folders, int periodMs)
+    {
+        QHash<QString, Seen> keptFiles;
+        for (const QString &file : files)
+            keptFiles.insert(file, m_files.value(file, Seen{FileFollower::Stamp{}, m_clock.elapsed()}));
+        m_files = keptFiles;
+        QHash<QString, bool> keptFolders;
+        for (const QString &folder : folders)
+            keptFolders.insert(folder, m_folders.value(folder, false));
+        m_folders = keptFolders;
+        if (periodMs > 0)
+            m_timer->start(periodMs);
+        else
+            m_timer->stop();
+    }
+
+private:
+    // A file that changed this recently is looked at every round.
+    static constexpr qint64 kRecentlyChangedMs = 3000;
+    struct Seen
+    {
+        FileFollower::Stamp stamp;
+        qint64 changedAt = 0; // ms of m_clock
+    };
+
+    void poll()
+    {
+        const bool everyFile = ++m_round % FileFollower::kQuietPollRounds == 0;
+        const qint64 now = m_clock.elapsed();
+        QHash<QString, FileFollower::Stamp> files;
+        QHash<QString, bool> folders;
+        for (auto it = m_folders.begin(); it != m_folders.end(); ++it) {
+            const bool present = QFileInfo(ExchangeDirectory::resolve(it.key())).isDir();
+            if (present != it.value())
+                folders.insert(it.key(), it.value() = present);
+        }
+        for (auto it = m_files.begin(); it != m_files.end(); ++it) {
+            Seen &seen = it.value();
+            if (!everyFile && now - seen.changedAt > kRecentlyChangedMs)
+                continue;
+            const FileFollower::Stamp stamp = FileFollower::stampOf(ExchangeDirectory::resolve(it.key()));
+            if (stamp != seen.stamp) {
+                seen = Seen{stamp, now};
+                files.insert(it.key(), stamp);
+            }
+        }
+        if (files.isEmpty() && folders.isEmpty())
+            return;
+        FileFollower *const follower = m_follower;
+        QMetaObject::invokeMethod(
+                follower, [follower, files, folders] { follower->onPolled(files, folders); }, Qt::QueuedConnection);
+    }
+
+    FileFollower *const m_follower; // outlives this poller's thread
+    QTimer *const m_timer;
+    QElapsedTimer m_clock;
+    QHash<QString, Seen> m_files;
+    QHash<QString, bool> m_folders;
+    quint64 m_round = 0;
+};
+
 FileFollower::FileFollower(QObject *parent) : QObject(parent)
 {
     connect(&m_fileWatcher, &QFileSystemWatcher::fileChanged, this, &FileFollower::onFileNotified);
     connect(&m_folderWatcher, &QFileSystemWatcher::directoryChanged, this, &FileFollower::onFolderNotified);
-    connect(&m_pollTimer, &QTimer::timeout, this, &FileFollower::poll);
+}
+
+FileFollower::~FileFollower()
+{
+    if (!m_poller)
+        return;
+    m_pollThread.quit(); // the poller goes with its thread
+    m_pollThread.wait();
 }
 
 void FileFollower::followFile(const QString &literalPath)
@@ -33,6 +115,7 @@ void FileFollower::followFile(const QString &literalPath)
     arm(literalPath, file);
     file.stamp = stampOf(file.real);
     updateFolderWatch();
+    updatePolled();
 }
 
 void FileFollower::followFolder(const QString &literalPath)
@@ -44,16 +127,36 @@ void FileFollower::followFolder(const QString &literalPath)
     folder.folder = true;
     folder.present = QFileInfo(ExchangeDirectory::resolve(literalPath)).isDir();
     updateFolderWatch();
+    updatePolled();
 }
 
 void FileFollower::setPollPeriod(int ms)
 {
     m_pollDecided = true;
     m_pollPeriod = qMax(0, ms);
-    if (m_pollPeriod > 0)
-        m_pollTimer.start(m_pollPeriod);
-    else
-        m_pollTimer.stop();
+    if (m_pollPeriod > 0 && !m_poller) {
+        m_poller = new FilePoller(this);
+        m_poller->moveToThread(&m_pollThread);
+        connect(&m_pollThread, &QThread::finished, m_poller, &QObject::deleteLater);
+        m_pollThread.setObjectName(QStringLiteral("radod-poll"));
+        m_pollThread.start();
+    }
+    updatePolled();
+}
+
+void FileFollower::updatePolled()
+{
+    if (!m_poller)
+        return;
+    QStringList files;
+    QStringList folders;
+    for (auto it = m_followed.cbegin(); it != m_followed.cend(); ++it)
+        (it->folder ? folders : files).append(it.key());
+    FilePoller *const poller = m_poller;
+    const int period = m_pollPeriod;
+    QMetaObject::invokeMethod(
+            poller, [poller, files, folders, period] { poller->setPaths(files, folders, period); },
+            Qt::QueuedConnection);
 }
 
 void FileFollower::decidePolling(const QString &literalPath)
@@ -128,26 +231,31 @@ FileFollower::Stamp FileFollower::stampOf(const QString &realPath)
     return stamp;
 }
 
-void FileFollower::poll()
+void FileFollower::onPolled(const QHash<QString, Stamp> &files, const QHash<QString, bool> &folders)
 {
     QStringList changed;
     bool folderCameOrWent = false;
     for (auto it = m_followed.begin(); it != m_followed.end(); ++it) {
         Followed &f = it.value();
         if (f.folder) {
-            const bool present = QFileInfo(ExchangeDirectory::resolve(it.key())).isDir();
-            folderCameOrWent = folderCameOrWent || present != f.present;
-            f.present = present;
+            const auto seen = folders.constFind(it.key());
+            if (seen != folders.cend() && *seen != f.present) {
+                f.present = *seen;
+                folderCameOrWent = true;
+            }
             continue;
         }
-        if (stampOf(ExchangeDirectory::resolve(it.key())) != f.stamp) {
-            arm(it.key(), f);
-            changed.append(it.key());
-        }
+        const auto seen = files.constFind(it.key());
+        // Not reported again when a notification told of it first.
+        if (seen == files.cend() || *seen == f.stamp)
+            continue;
+        arm(it.key(), f);
+        f.stamp = *seen;
+        changed.append(it.key());
     }
     if (folderCameOrWent)
         updateFolderWatch();
-    emitChanged(changed);
+    emitChanged(changed, false);
 }
 
 void FileFollower::onFileNotified(const QString &realPath)
@@ -252,12 +360,14 @@ void FileFollower::updateFolderWatch()
     }
 }
 
-void FileFollower::emitChanged(const QStringList &literalPaths)
+void FileFollower::emitChanged(const QStringList &literalPaths, bool restamp)
 {
     if (literalPaths.isEmpty())
         return;
     // As it is now reported: polling reports only what comes after.
     for (const QString &literal : literalPaths) {
+        if (!restamp)
+            break;
         Followed &f = m_followed[literal];
         f.stamp = stampOf(f.real);
     }

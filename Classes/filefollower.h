@@ -1,10 +1,14 @@
 #pragma once
 
 #include <QFileSystemWatcher>
+#include <QHash>
 #include <QMap>
 #include <QObject>
 #include <QString>
+#include <QThread>
 #include <QTimer>
+
+class FilePoller;
 
 // Follows files by their literal paths (C:\Radod\instrumentos\..., resolved
 // through ExchangeDirectory) whatever their writers do, and says when one may
@@ -34,11 +38,17 @@
 // noticed the same way. Nothing is reported twice for one change, whichever
 // way it is noticed first. RADOD_POLL_MS sets the period and turns polling
 // on everywhere; RADOD_POLL_MS=0 turns it off, also on a network share.
+// The looking is done on a thread of its own (each look at a share is a round
+// trip to the server, and some shares' times are whole seconds, so recently
+// changed files are read too): the GUI thread only hears of what changed.
+// Files that changed in the last seconds are looked at every period, the
+// others every kQuietPollRounds periods.
 class FileFollower : public QObject
 {
     Q_OBJECT
 public:
     explicit FileFollower(QObject *parent = nullptr);
+    ~FileFollower() override;
 
     // Follows a file from now on; following it again changes nothing. Its
     // present content is not reported: the caller reads it when it wants.
@@ -47,6 +57,7 @@ public:
     void followFolder(const QString &literalPath);
 
     static constexpr int kNetworkPollMs = 8;
+    static constexpr int kQuietPollRounds = 8;
     // How often followed files are looked at, in ms; 0 when they are not.
     // Decided on the first follow from RADOD_POLL_MS and the file system
     // the first path lies on, unless set before.
@@ -71,7 +82,7 @@ signals:
     // once when followed while it exists, and again whenever it reappears.
     void folderWatched(const QString &literalPath, bool ok);
 
-private:
+public:
     // What polling compares: a file's existence, size and times (ms), and
     // where times are too coarse to tell writes apart, its content.
     struct Stamp
@@ -90,6 +101,8 @@ private:
     };
     static Stamp stampOf(const QString &realPath);
 
+private:
+    friend class FilePoller;
     struct Followed
     {
         bool folder = false;
@@ -109,14 +122,20 @@ private:
     // Watches the folders of all followed files and the followed folders
     // (the nearest existing folders while they are missing), and no others.
     void updateFolderWatch();
-    void emitChanged(const QStringList &literalPaths);
+    // `restamp`: take each file's stamp as it is now (polling has set it).
+    void emitChanged(const QStringList &literalPaths, bool restamp = true);
     void decidePolling(const QString &literalPath);
-    void poll();
+    // What the polling thread saw change: files by their new stamps, and
+    // whether followed folders are there.
+    void onPolled(const QHash<QString, Stamp> &files, const QHash<QString, bool> &folders);
+    // Hands the polling thread the followed paths.
+    void updatePolled();
 
     QFileSystemWatcher m_fileWatcher;
     QFileSystemWatcher m_folderWatcher;
     QMap<QString, Followed> m_followed; // by literal path: a fixed order
-    QTimer m_pollTimer;
+    QThread m_pollThread;
+    FilePoller *m_poller = nullptr; // lives on m_pollThread, deleted when it ends
     int m_pollPeriod = 0;
     bool m_pollDecided = false;
     bool m_notificationsHeard = true;
