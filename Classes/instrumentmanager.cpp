@@ -202,11 +202,16 @@ bool InstrumentManager::goneWithFolder(const QString &literalPath)
 
 void InstrumentManager::keep(const QString &literalPath, const QString &text)
 {
-    // A file found missing is not an empty layout: its removal may be read
-    // only after its folder was deleted and made again, before the folder's
-    // return is seen. What was kept last stays, to be written back.
-    if (text.isEmpty() && !QFileInfo::exists(ExchangeDirectory::resolve(literalPath)))
-        return;
+    // Only a file read as a file is an empty layout: one found missing (its
+    // removal may be read only after its folder was deleted and made again,
+    // before the folder's return is seen), or something else in its place
+    // that is not read (a folder, a link), leaves what was kept last, to be
+    // written back.
+    if (text.isEmpty()) {
+        const QFileInfo info(ExchangeDirectory::resolve(literalPath));
+        if (!info.isFile() || info.isSymLink())
+            return;
+    }
     if (m_configMap.contains(literalPath) || m_lockFiles.contains(literalPath)
         || valuePropertyFor(literalPath) == QLatin1String("speedsRefValues"))
         m_kept.insert(literalPath, text);
