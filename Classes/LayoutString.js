@@ -54,12 +54,17 @@ function replaceSlot(layout, slot, firstField, x, y, size, visible) {
 // A field as a number, or undefined when it is missing, empty or not a
 // finite decimal number. `layout` is a layout string or its fields already
 // split (so that several fields are read with one split).
+// No position, size or zoom of a layout is this large (screens side by side
+// span some ten thousand pixels): a larger number is a damaged field, and
+// painting a gauge that far away or that large would hold the renderer.
+var largestNumber = 100000
+
 function numberAt(layout, index) {
     var f = Array.isArray(layout) ? layout : fields(layout)
     if (index < 0 || index >= f.length || f[index].trim() === "")
         return undefined
     var n = Number(f[index])
-    return isFinite(n) ? n : undefined
+    return isFinite(n) && Math.abs(n) <= largestNumber ? n : undefined
 }
 
 // A field as a number above 0 (a zoom, a size), or undefined.

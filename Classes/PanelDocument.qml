@@ -1,5 +1,6 @@
 import QtQuick
 import "qrc:/Classes/LayoutString.js" as LayoutString
+import "qrc:/Classes/Numbers.js" as Numbers
 import "qrc:/Classes/Modules.js" as Modules
 
 // What every analogue panel document does, whatever its gauges: it reads the
@@ -75,13 +76,10 @@ Rectangle {
     function field(i) {
         return i < instrumentValues.length ? instrumentValues[i] : undefined
     }
-    // Field i as a number: 0 when missing or not a decimal number.
+    // Field i as a number: 0 when missing or not a decimal number (see Numbers.finite).
     function num(i) {
         const t = field(i)
-        if (t === undefined)
-            return 0
-        const n = Number(t)
-        return isFinite(n) ? n : 0
+        return t === undefined ? 0 : Numbers.finite(t)
     }
     // Field i as a flag: any text that is not empty is true.
     function flag(i) {

@@ -78,6 +78,9 @@ Item {
             compare([q.x, q.y, q.scale, q.visible], [1, undefined, undefined, false])
             const r = Layout.slotPlacement("1,2", 0, 0, 210)
             compare([r.x, r.y, r.scale, r.visible], [1, 2, undefined, undefined])
+            // Damaged fields far beyond any screen are not numbers either.
+            const s = Layout.slotPlacement("1e300,-20000,2e6,1", 0, 0, 210)
+            compare([s.x, s.y, s.scale, s.visible], [undefined, -20000, undefined, true])
         }
 
         function test_applyKeepsWhatTheStringLacks() {
