@@ -67,10 +67,20 @@ function numberAt(layout, index) {
     return isFinite(n) && Math.abs(n) <= largestNumber ? n : undefined
 }
 
-// A field as a number above 0 (a zoom, a size), or undefined.
+// No panel, display or gauge is zoomed further than this: a 210-unit gauge
+// would be 4,200 pixels wide. Beyond it the software renderer's fixed-point
+// coordinates overflow while a part of the picture is in view.
+var largestZoom = 20
+
+// A zoom field: a number above 0 and at most largestZoom, or undefined.
 function positiveNumberAt(layout, index) {
     var n = numberAt(layout, index)
-    return n !== undefined && n > 0 ? n : undefined
+    return n !== undefined && n > 0 && n <= largestZoom ? n : undefined
+}
+
+// A zoom worked out from other fields, held within 0 and largestZoom.
+function boundedZoom(zoom) {
+    return Math.min(zoom, largestZoom)
 }
 
 // A layout string with every field that it lacks taken from `defaultLayout`;
@@ -115,7 +125,8 @@ function slotPlacement(layout, slot, firstField, nominalSize) {
     return {
         x: numberAt(f, i),
         y: numberAt(f, i + 1),
-        scale: size === undefined || !(nominalSize > 0) ? undefined : size / nominalSize,
+        scale: size === undefined || !(nominalSize > 0) || size / nominalSize > largestZoom
+               ? undefined : size / nominalSize,
         visible: i + 3 < f.length ? f[i + 3] === "1" : undefined
     }
 }

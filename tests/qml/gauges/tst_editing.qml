@@ -81,6 +81,8 @@ Item {
             // Damaged fields far beyond any screen are not numbers either.
             const s = Layout.slotPlacement("1e300,-20000,2e6,1", 0, 0, 210)
             compare([s.x, s.y, s.scale, s.visible], [undefined, -20000, undefined, true])
+            compare(Layout.slotPlacement("0,0,4201,1", 0, 0, 210).scale, undefined)
+            compare(Layout.slotPlacement("0,0,4200,1", 0, 0, 210).scale, 20)
         }
 
         function test_applyKeepsWhatTheStringLacks() {
