@@ -97,10 +97,18 @@ bool FileClass::openRegularFile(QFile &file, QIODevice::OpenMode mode, QString *
     // A link inside the folder is opened as the file it led to when it was
     // looked at, never followed at the open: a link swapped in meanwhile,
     // wherever it leads, is refused.
-    const QString openPath = info.isSymLink() ? info.canonicalFilePath() : file.fileName();
-    if (openPath.isEmpty() || !staysInside(openPath)) {
-        *error = kOutside;
-        return false;
+    QString openPath = file.fileName();
+    if (info.isSymLink()) {
+        openPath = info.canonicalFilePath();
+        // A link in the exchange folder must lead to a file in it (the link
+        // may have been put there since it was looked at above).
+        const QString rootPath = QFileInfo(ExchangeDirectory::root()).absoluteFilePath();
+        const QString root = QFileInfo(rootPath).canonicalFilePath();
+        const bool inFolder = info.absoluteFilePath().startsWith(rootPath + QLatin1Char('/'));
+        if (openPath.isEmpty() || (inFolder && (root.isEmpty() || !openPath.startsWith(root + QLatin1Char('/'))))) {
+            *error = kOutside;
+            return false;
+        }
     }
     if (info.isDir()) {
         *error = QStringLiteral("Is a directory");
