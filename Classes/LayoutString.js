@@ -125,7 +125,9 @@ function slotPlacement(layout, slot, firstField, nominalSize) {
     return {
         x: numberAt(f, i),
         y: numberAt(f, i + 1),
-        scale: size === undefined || !(nominalSize > 0) || size / nominalSize > largestZoom
+        // A negative size would mirror the gauge: the software renderer's
+        // scaled drawing of a small mirrored picture reads outside it.
+        scale: size === undefined || size < 0 || !(nominalSize > 0) || size / nominalSize > largestZoom
                ? undefined : size / nominalSize,
         visible: i + 3 < f.length ? f[i + 3] === "1" : undefined
     }

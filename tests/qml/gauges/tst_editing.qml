@@ -82,6 +82,7 @@ Item {
             const s = Layout.slotPlacement("1e300,-20000,2e6,1", 0, 0, 210)
             compare([s.x, s.y, s.scale, s.visible], [undefined, -20000, undefined, true])
             compare(Layout.slotPlacement("0,0,4201,1", 0, 0, 210).scale, undefined)
+            compare(Layout.slotPlacement("0,0,-1,1", 0, 0, 210).scale, undefined)
             compare(Layout.slotPlacement("0,0,4200,1", 0, 0, 210).scale, 20)
         }
 
