@@ -34,16 +34,30 @@ QString asTextRead(QString content)
     return content.trimmed().isEmpty() ? QString() : content;
 }
 
+// The exchange folder as its paths are written, and as it really is (links
+// followed; empty while the folder is missing).
+struct ExchangeRoot
+{
+    QString path = QFileInfo(ExchangeDirectory::root()).absoluteFilePath();
+    QString canonical = QFileInfo(path).canonicalFilePath();
+
+    bool writtenIn(const QFileInfo &info) const { return info.absoluteFilePath().startsWith(path + QLatin1Char('/')); }
+    bool holds(const QString &canonicalPath) const
+    {
+        return !canonical.isEmpty()
+               && (canonicalPath == canonical || canonicalPath.startsWith(canonical + QLatin1Char('/')));
+    }
+};
+
 } // namespace
 
 bool FileClass::staysInside(const QString &realPath)
 {
-    const QString rootPath = QFileInfo(ExchangeDirectory::root()).absoluteFilePath();
+    const ExchangeRoot root;
     const QFileInfo info(realPath);
-    if (!info.absoluteFilePath().startsWith(rootPath + QLatin1Char('/')))
+    if (!root.writtenIn(info))
         return true;
-    const QString root = QFileInfo(rootPath).canonicalFilePath();
-    if (root.isEmpty())
+    if (root.canonical.isEmpty())
         return true; // no folder yet: nothing in it can lead anywhere
     if (info.isSymLink() && !info.exists())
         return false; // a dangling link: a write would make its target, wherever that is
@@ -52,7 +66,7 @@ bool FileClass::staysInside(const QString &realPath)
                                             : QFileInfo(info.absolutePath()).canonicalFilePath();
     if (canonical.isEmpty())
         return true; // neither it nor its folder is there: nothing to follow
-    return canonical == root || canonical.startsWith(root + QLatin1Char('/'));
+    return root.holds(canonical);
 }
 
 FileClass::ReadResult FileClass::readAll(const QString &literalPath, QIODevice::OpenMode mode, QString *content,
@@ -102,10 +116,8 @@ bool FileClass::openRegularFile(QFile &file, QIODevice::OpenMode mode, QString *
         openPath = info.canonicalFilePath();
         // A link in the exchange folder must lead to a file in it (the link
         // may have been put there since it was looked at above).
-        const QString rootPath = QFileInfo(ExchangeDirectory::root()).absoluteFilePath();
-        const QString root = QFileInfo(rootPath).canonicalFilePath();
-        const bool inFolder = info.absoluteFilePath().startsWith(rootPath + QLatin1Char('/'));
-        if (openPath.isEmpty() || (inFolder && (root.isEmpty() || !openPath.startsWith(root + QLatin1Char('/'))))) {
+        const ExchangeRoot root;
+        if (openPath.isEmpty() || (root.writtenIn(info) && !root.holds(openPath))) {
             *error = kOutside;
             return false;
         }
