@@ -51,14 +51,14 @@ function replaceSlot(layout, slot, firstField, x, y, size, visible) {
                          [integerText(x), integerText(y), integerText(size), visible ? "1" : "0"])
 }
 
-// A field as a number, or undefined when it is missing, empty or not a
-// finite decimal number. `layout` is a layout string or its fields already
-// split (so that several fields are read with one split).
 // No position, size or zoom of a layout is this large (screens side by side
 // span some ten thousand pixels): a larger number is a damaged field, and
 // painting a gauge that far away or that large would hold the renderer.
 var largestNumber = 100000
 
+// A field as a number, or undefined when it is missing, empty, not a finite
+// decimal number or beyond largestNumber. `layout` is a layout string or its
+// fields already split (so that several fields are read with one split).
 function numberAt(layout, index) {
     var f = Array.isArray(layout) ? layout : fields(layout)
     if (index < 0 || index >= f.length || f[index].trim() === "")
@@ -76,11 +76,6 @@ var largestZoom = 20
 function positiveNumberAt(layout, index) {
     var n = numberAt(layout, index)
     return n !== undefined && n > 0 && n <= largestZoom ? n : undefined
-}
-
-// A zoom worked out from other fields, held within 0 and largestZoom.
-function boundedZoom(zoom) {
-    return Math.min(zoom, largestZoom)
 }
 
 // A layout string with every field that it lacks taken from `defaultLayout`;

@@ -31,6 +31,12 @@ function numberOr(text, fallback, index) {
     return n !== undefined ? n : LayoutString.numberAt(fallback, index)
 }
 
+// A display's zoom field (numberOr), held between `smallest` and the largest
+// zoom of any layout.
+function zoomOr(text, fallback, index, smallest) {
+    return Math.min(Math.max(numberOr(text, fallback, index), smallest), LayoutString.largestZoom)
+}
+
 function lines(text) {
     return (typeof text === "string" ? text : "").split("\n")
 }

@@ -46,7 +46,7 @@ Item {
     onConfigPartsChanged: distribute(false)
 
     function zoomOf(text, fallback) {
-        return LayoutString.boundedZoom(Math.max(G1000Layout.numberOr(text, fallback, zoomField), minimumZoom))
+        return G1000Layout.zoomOr(text, fallback, zoomField, minimumZoom)
     }
 
     // The window from the window line, and each display from its line.

@@ -122,13 +122,11 @@ Item {
         references.config = referencesConfig
         references.x = at(referencesConfig, d.references, 0)
         references.y = at(referencesConfig, d.references, 1)
-        references.zoom = LayoutString.boundedZoom(Math.max(at(referencesConfig, d.references, displayScaleField),
-                                                            minimumZoom))
+        references.zoom = G1000Layout.zoomOr(referencesConfig, d.references, displayScaleField, minimumZoom)
         speeds.config = speedsConfig
         speeds.x = at(speedsConfig, d.speeds, 0)
         speeds.y = at(speedsConfig, d.speeds, 1)
-        speeds.scale = LayoutString.boundedZoom(Math.max(at(speedsConfig, d.speeds, displayScaleField),
-                                                         minimumSpeedsScale))
+        speeds.scale = G1000Layout.zoomOr(speedsConfig, d.speeds, displayScaleField, minimumSpeedsScale)
     }
 
     function zoomEngine(angle) {
