@@ -13,6 +13,7 @@
 #include <QSet>
 #include <QStorageInfo>
 #include <QStringList>
+#include <QTimer>
 
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
@@ -365,11 +366,11 @@ void FileFollower::emitChanged(const QStringList &literalPaths, bool restamp)
     if (literalPaths.isEmpty())
         return;
     // As it is now reported: polling reports only what comes after.
-    for (const QString &literal : literalPaths) {
-        if (!restamp)
-            break;
-        Followed &f = m_followed[literal];
-        f.stamp = stampOf(f.real);
+    if (restamp) {
+        for (const QString &literal : literalPaths) {
+            Followed &f = m_followed[literal];
+            f.stamp = stampOf(f.real);
+        }
     }
     const QPointer<FileFollower> alive(this);
     for (const QString &literal : literalPaths) {

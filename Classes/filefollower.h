@@ -6,7 +6,6 @@
 #include <QObject>
 #include <QString>
 #include <QThread>
-#include <QTimer>
 
 class FilePoller;
 
@@ -82,7 +81,8 @@ signals:
     // once when followed while it exists, and again whenever it reappears.
     void folderWatched(const QString &literalPath, bool ok);
 
-public:
+private:
+    friend class FilePoller;
     // What polling compares: a file's existence, size and times (ms), and
     // where times are too coarse to tell writes apart, its content.
     struct Stamp
@@ -101,8 +101,6 @@ public:
     };
     static Stamp stampOf(const QString &realPath);
 
-private:
-    friend class FilePoller;
     struct Followed
     {
         bool folder = false;
